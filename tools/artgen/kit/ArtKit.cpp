@@ -60,6 +60,15 @@ void SelectFace(cairo_t* context, Face face, double pixelSize, bool bold) {
     cairo_set_font_size(context, pixelSize);
 }
 
+void SelectSlantedFace(cairo_t* context, Face face, double pixelSize, bool bold) {
+    SelectFace(context, face, pixelSize, bold);
+    cairo_font_face_t* upright = cairo_get_font_face(context);
+    const std::string family = cairo_toy_font_face_get_family(upright);
+    const cairo_font_weight_t weight = cairo_toy_font_face_get_weight(upright);
+    cairo_select_font_face(context, family.c_str(), CAIRO_FONT_SLANT_ITALIC, weight);
+    cairo_set_font_size(context, pixelSize);
+}
+
 double DrawCentredText(cairo_t* context, const std::string& text, double x, double y) {
     cairo_text_extents_t extents;
     cairo_text_extents(context, text.c_str(), &extents);
@@ -72,6 +81,11 @@ double DrawCentredText(cairo_t* context, const std::string& text, double x, doub
 void SetColour(cairo_t* context, uint32_t rgb, double alpha) {
     cairo_set_source_rgba(context, ((rgb >> 16) & 0xFF) / 255.0, ((rgb >> 8) & 0xFF) / 255.0,
                           (rgb & 0xFF) / 255.0, alpha);
+}
+
+void AddColourStop(cairo_pattern_t* gradient, double offset, uint32_t rgb, double alpha) {
+    cairo_pattern_add_color_stop_rgba(gradient, offset, ((rgb >> 16) & 0xFF) / 255.0,
+                                      ((rgb >> 8) & 0xFF) / 255.0, (rgb & 0xFF) / 255.0, alpha);
 }
 
 void RoundedRectangle(cairo_t* context, double x, double y, double width, double height,

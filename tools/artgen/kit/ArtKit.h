@@ -55,10 +55,16 @@ enum class Face { NewZelek, Crystal, BancoDi, Courier };
 // Selects the face at a pixel size (points x 4/3) on the context.
 void SelectFace(cairo_t* context, Face face, double pixelSize, bool bold);
 
+// As SelectFace, in the face's slanted (italic or oblique) variant: for captions with a sense of
+// speed.
+void SelectSlantedFace(cairo_t* context, Face face, double pixelSize, bool bold);
+
 // Draws text with its centre at (x, y) in the current source colour; returns its width.
 double DrawCentredText(cairo_t* context, const std::string& text, double x, double y);
 
 void SetColour(cairo_t* context, uint32_t rgb, double alpha = 1.0);
+// Adds a colour stop to a gradient, colour as 0xRRGGBB.
+void AddColourStop(cairo_pattern_t* gradient, double offset, uint32_t rgb, double alpha = 1.0);
 void RoundedRectangle(cairo_t* context, double x, double y, double width, double height,
                       double radius);
 

@@ -1,0 +1,23 @@
+#pragma once
+// Keyboard and mouse state the frames read: held keys become pressed-this-frame flags once per
+// frame, and the window's events set the modifier flags and the pointer position between frames.
+
+#include <cstdint>
+
+#include "platform/Keyboard.h"
+
+struct TKeyFlag {
+    bool Held = false;     // held at the last poll
+    bool Pressed = false;  // held now and not at the poll before
+};
+
+struct TInputState {
+    TKeyFlag Up, Down, Left, Right, P, Y, N, Esc;
+    bool ShiftHeld = false;
+    bool CtrlHeld = false;
+    int32_t MouseX = 0;
+    int32_t MouseY = 0;
+
+    // Reads the keyboard and updates every pressed-this-frame flag.
+    void Poll(platform::Keyboard& keyboard);
+};

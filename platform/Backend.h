@@ -1,0 +1,33 @@
+#pragma once
+// Everything the game needs from the machine, behind one object: the display, the keyboard, the
+// window's events, the clock and the process. The sdl backend is the real thing; the headless one
+// runs the same game in memory for tests, benchmarks and screenshot tools.
+
+#include <cstdint>
+#include <memory>
+
+#include "platform/Display.h"
+#include "platform/InputEvent.h"
+#include "platform/Keyboard.h"
+
+namespace platform {
+
+class Backend {
+public:
+    virtual ~Backend() = default;
+
+    virtual Display& GetDisplay() = 0;
+    virtual Keyboard& GetKeyboard() = 0;
+
+    // The next window event, if any; never waits.
+    virtual bool PollEvent(InputEvent& event) = 0;
+    // Sleeps until an event arrives or timeoutMs passes (used while the game is inactive).
+    virtual void WaitEvent(int timeoutMs) = 0;
+
+    // Milliseconds of a monotonic clock. Only the frame timer reads it.
+    virtual uint64_t NowMs() const = 0;
+    // Best effort: raise the process's scheduling priority. Failing is fine and silent.
+    virtual void RaisePriority() = 0;
+};
+
+}  // namespace platform

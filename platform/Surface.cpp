@@ -1,0 +1,78 @@
+#include "platform/Surface.h"
+
+#include <SDL.h>
+
+#include <stdexcept>
+
+namespace platform {
+
+namespace {
+SDL_Rect ToSdl(const Rect& rect) { return {rect.Left, rect.Top, rect.Width(), rect.Height()}; }
+}  // namespace
+
+Picture::Picture(SDL_Texture* texture, int width, int height)
+    : texture_(texture), width_(width), height_(height) {}
+
+Picture::~Picture() { SDL_DestroyTexture(texture_); }
+
+Surface::Surface(SDL_Renderer* renderer, int width, int height)
+    : renderer_(renderer), width_(width), height_(height) {}
+
+std::unique_ptr<Picture> Surface::CreatePicture(const PixelImage& image) {
+    SDL_Texture* texture = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888,
+                                             SDL_TEXTUREACCESS_STATIC, image.Width, image.Height);
+    if (!texture) throw std::runtime_error(std::string("Cannot create a texture: ") + SDL_GetError());
+    SDL_UpdateTexture(texture, nullptr, image.Argb.data(), image.Width * 4);
+    SDL_SetTextureBlendMode(texture, SDL_BLENDMODE_BLEND);
+    return std::make_unique<Picture>(texture, image.Width, image.Height);
+}
+
+void Surface::Clear(uint32_t rgb) { FillRect(ClientRect(), rgb); }
+
+void Surface::FillRect(const Rect& rect, uint32_t rgb) {
+    SDL_SetRenderDrawColor(renderer_, (rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF, 0xFF);
+    const SDL_Rect area = ToSdl(rect);
+    SDL_RenderFillRect(renderer_, &area);
+}
+
+void Surface::Copy(const Picture& picture, const Rect& source, int x, int y) {
+    const SDL_Rect from = ToSdl(source);
+    const SDL_Rect to = {x, y, source.Width(), source.Height()};
+    SDL_SetTextureAlphaMod(picture.Texture(), 255);
+    SDL_RenderCopy(renderer_, picture.Texture(), &from, &to);
+}
+
+void Surface::CopyScaled(const Picture& picture, const Rect& source, const Rect& dest, int alpha) {
+    const SDL_Rect from = ToSdl(source);
+    const SDL_Rect to = ToSdl(dest);
+    SDL_SetTextureAlphaMod(picture.Texture(), static_cast<Uint8>(alpha));
+    SDL_RenderCopy(renderer_, picture.Texture(), &from, &to);
+    SDL_SetTextureAlphaMod(picture.Texture(), 255);
+}
+
+void Surface::CopyRotated(const Picture& picture, const Rect& source, double x, double y,
+                          double width, double height, double pivotX, double pivotY,
+                          double degrees) {
+    const SDL_Rect from = ToSdl(source);
+    const SDL_FRect to = {static_cast<float>(x - pivotX), static_cast<float>(y - pivotY),
+                          static_cast<float>(width), static_cast<float>(height)};
+    const SDL_FPoint pivot = {static_cast<float>(pivotX), static_cast<float>(pivotY)};
+    SDL_SetTextureAlphaMod(picture.Texture(), 255);
+    SDL_RenderCopyExF(renderer_, picture.Texture(), &from, &to, degrees, &pivot, SDL_FLIP_NONE);
+}
+
+uint32_t Surface::ReadPixel(int x, int y) const {
+    uint32_t pixel = 0;
+    const SDL_Rect one = {x, y, 1, 1};
+    SDL_RenderReadPixels(renderer_, &one, SDL_PIXELFORMAT_ARGB8888, &pixel, 4);
+    return pixel & 0xFFFFFF;
+}
+
+PixelImage Surface::ReadAll() const {
+    PixelImage image{width_, height_, std::vector<uint32_t>(static_cast<size_t>(width_) * height_)};
+    SDL_RenderReadPixels(renderer_, nullptr, SDL_PIXELFORMAT_ARGB8888, image.Argb.data(), width_ * 4);
+    for (uint32_t& pixel : image.Argb) pixel |= 0xFF000000;
+    return image;
+}
+
+}  // namespace platform

@@ -1,0 +1,100 @@
+#pragma once
+// The headless backend: the same 800 x 600 surface drawn in memory by a software renderer, no
+// window and no audio device. Time, keys and window events are injected by the caller; the
+// display's mode changes are recorded so that tests can check them.
+
+#include <deque>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/Backend.h"
+
+struct SDL_Surface;
+
+namespace platform {
+
+class HeadlessDisplay final : public Display {
+public:
+    HeadlessDisplay();
+    ~HeadlessDisplay() override;
+
+    Surface& BackSurface() override { return *surface_; }
+    bool CanDraw() const override { return !minimized_; }
+    void Present() override { ++presentCount_; }
+    int RefreshRate() const override { return refreshRate_ <= 1 ? 60 : refreshRate_; }
+
+    void SetFullScreen(bool on) override { fullScreen_ = on; }
+    bool FullScreen() const override { return fullScreen_; }
+    bool GetPlacement(WindowPlacement& placement) const override;
+    void SetPlacement(const WindowPlacement& placement) override { placement_ = placement; }
+    void CentreWindow() override { placement_ = CentredPlacement; }
+    void Minimize() override { minimized_ = true; }
+
+    int ShowCursor(bool show) override { return cursorCounter_ += show ? 1 : -1; }
+    void ShowError(const std::string& title, const std::string& text) override;
+
+    // For the caller.
+    static constexpr WindowPlacement CentredPlacement = {560, 240};
+    void SetRefreshRate(int hz) { refreshRate_ = hz; }
+    void SetMinimized(bool minimized) { minimized_ = minimized; }
+    bool Minimized() const { return minimized_; }
+    const WindowPlacement& Placement() const { return placement_; }
+    int CursorCounter() const { return cursorCounter_; }
+    int PresentCount() const { return presentCount_; }
+    const std::vector<std::string>& Errors() const { return errors_; }
+
+private:
+    SDL_Surface* pixels_ = nullptr;
+    struct SDL_Renderer* renderer_ = nullptr;
+    std::unique_ptr<Surface> surface_;
+    bool fullScreen_ = false;
+    bool minimized_ = false;
+    int refreshRate_ = 60;
+    int cursorCounter_ = 0;
+    int presentCount_ = 0;
+    WindowPlacement placement_ = CentredPlacement;
+    std::vector<std::string> errors_;
+};
+
+class HeadlessKeyboard final : public Keyboard {
+public:
+    void Read() override { snapshot_ = held_; }
+    bool IsDown(uint16_t virtualKey) const override { return snapshot_.contains(virtualKey); }
+
+    void SetHeld(uint16_t virtualKey, bool held) {
+        if (held)
+            held_.insert(virtualKey);
+        else
+            held_.erase(virtualKey);
+    }
+
+private:
+    std::set<uint16_t> held_;
+    std::set<uint16_t> snapshot_;
+};
+
+class HeadlessBackend final : public Backend {
+public:
+    Display& GetDisplay() override { return display_; }
+    Keyboard& GetKeyboard() override { return keyboard_; }
+    bool PollEvent(InputEvent& event) override;
+    void WaitEvent(int timeoutMs) override { nowMs_ += static_cast<uint64_t>(timeoutMs); }
+    uint64_t NowMs() const override { return nowMs_; }
+    void RaisePriority() override {}
+
+    // For the caller.
+    HeadlessDisplay& Screen() { return display_; }
+    HeadlessKeyboard& Keys() { return keyboard_; }
+    void AdvanceClock(uint64_t ms) { nowMs_ += ms; }
+    void Push(const InputEvent& event) { events_.push_back(event); }
+
+private:
+    HeadlessDisplay display_;
+    HeadlessKeyboard keyboard_;
+    std::deque<InputEvent> events_;
+    uint64_t nowMs_ = 1000;
+};
+
+}  // namespace platform
