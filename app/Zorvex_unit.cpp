@@ -2,12 +2,16 @@
 
 #include "app/Zorvex_unit.h"
 
+#include "app/RequiredAssets.h"
+#include "engine/FileOpenError.h"
+
 TMForm::TMForm(platform::Backend& backend, uint32_t randomSeed)
     : Backend(backend),
       MDXDraw(backend.GetDisplay()),
       MDXInput(backend.GetKeyboard()),
       MDXTimer(backend.NowMs()),
-      Random(randomSeed) {
+      Random(randomSeed),
+      Services{MDXSpriteEngine.Engine(), MDXImageLists, Timing, Random} {
     MDXSpriteEngine.Attach(&MDXDraw.BackSurface());
 }
 
@@ -16,8 +20,21 @@ TMForm::~TMForm() = default;
 bool TMForm::FormCreate() {
     Backend.RaisePriority();
     // The random generator was seeded when the form was made; the display is open.
+    if (!LoadResources()) return false;
     ApplyDisplayMode();
     ScreenKind = skNone;
+    return true;
+}
+
+bool TMForm::LoadResources() {
+    try {
+        for (int list = 1; list <= 3; ++list)
+            MDXImageLists[list - 1].LoadFromFile(ImageListPath(list), MDXDraw.BackSurface());
+        CheckRequiredImages(MDXImageLists);
+    } catch (const EFileOpenError& error) {
+        MDXDraw.ShowError("Zorvex", error.what());
+        return false;
+    }
     return true;
 }
 

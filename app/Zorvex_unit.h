@@ -8,6 +8,8 @@
 #include "app/Input.h"
 #include "app/Zorvex_Consts_unit.h"
 #include "engine/FrameTiming.h"
+#include "engine/GameServices.h"
+#include "engine/ImageList.h"
 #include "engine/Random.h"
 #include "engine/SpriteEngineComponent.h"
 #include "platform/Backend.h"
@@ -56,6 +58,7 @@ public:
     platform::Keyboard& MDXInput;
     TDXSpriteEngine MDXSpriteEngine;
     platform::FrameTimer MDXTimer;
+    std::array<TImageList, 3> MDXImageLists;  // MDXImageList1..3
     TRandom Random;
 
     // Screen state and menu selection.
@@ -74,7 +77,12 @@ public:
     TGameOptions Options;
     TBossKeyOptions BossKeys;
 
+    // What the game's sprites and screens reach the components through.
+    TGameServices Services;
+
 private:
+    // Loads the image lists; false when one cannot be loaded (the error has been shown).
+    bool LoadResources();
     void PollInput();
     void RunScreenFrame(int32_t lagCount);
     void OnMinimized();

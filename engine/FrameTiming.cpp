@@ -3,8 +3,10 @@
 #include "engine/Rounding.h"
 
 namespace {
+// FrameTime never drops below 1 ms, so no timer of the game can stop counting down.
 TFrameTiming FromRate(int32_t framesPerSecond) {
-    return {Trunc(1000.0 / framesPerSecond), 85.0 / framesPerSecond};
+    const int32_t frameTime = Trunc(1000.0 / framesPerSecond);
+    return {frameTime < 1 ? 1 : frameTime, 85.0 / framesPerSecond};
 }
 }  // namespace
 

@@ -4,7 +4,7 @@
 
 #include "engine/BackgroundSprite.h"
 #include "engine/SpriteEngine.h"
-#include "engine/TestPictures.h"
+#include "harness/TestPictures.h"
 #include "platform/headless/HeadlessBackend.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "engine/TestPictures.h"
+#include "harness/TestPictures.h"
 
 platform::PixelImage SolidImage(int width, int height, uint32_t argb) {
     return {width, height, std::vector<uint32_t>(static_cast<size_t>(width) * height, argb)};

@@ -1,0 +1,59 @@
+#pragma once
+// Rendered texts kept as pictures, so that the texts of a frame (the HUD, menus, dialogs) are
+// rendered once and then only copied. Bounded: beyond its capacity the least recently used text
+// goes, so a counting score cannot grow the cache without end.
+
+#include <cstdint>
+#include <functional>
+#include <list>
+#include <memory>
+#include <string>
+#include <unordered_map>
+
+namespace platform {
+class Picture;
+}
+
+// Everything that changes a rendered text's pixels.
+struct TTextKey {
+    std::string Family;
+    int32_t Points = 0;
+    bool Bold = false;
+    uint32_t Colour = 0;  // 0xRRGGBB
+    std::string Text;
+
+    bool operator==(const TTextKey&) const = default;
+};
+
+struct TTextKeyHash {
+    size_t operator()(const TTextKey& key) const;
+};
+
+class TTextCache {
+public:
+    using TRender = std::function<std::unique_ptr<platform::Picture>()>;
+
+    // capacity >= 1 texts.
+    explicit TTextCache(size_t capacity);
+    ~TTextCache();
+    TTextCache(const TTextCache&) = delete;
+    TTextCache& operator=(const TTextCache&) = delete;
+
+    // The picture kept for key, made by render when there is none; it becomes the most recently
+    // used. The reference stays valid until capacity other texts have been asked for.
+    const platform::Picture& Get(const TTextKey& key, const TRender& render);
+
+    size_t Count() const { return order_.size(); }
+    size_t Capacity() const { return capacity_; }
+
+private:
+    struct TEntry {
+        TTextKey Key;
+        std::unique_ptr<platform::Picture> Picture;
+    };
+    using TOrder = std::list<TEntry>;  // most recently used first
+
+    size_t capacity_;
+    TOrder order_;
+    std::unordered_map<TTextKey, TOrder::iterator, TTextKeyHash> index_;
+};
