@@ -6,7 +6,9 @@
 
 namespace {
 
-void Combine(size_t& seed, size_t value) { seed ^= value + 0x9E3779B97F4A7C15ull + (seed << 6) + (seed >> 2); }
+void Combine(size_t& seed, size_t value) {
+    seed ^= value + 0x9E3779B97F4A7C15ull + (seed << 6) + (seed >> 2);
+}
 
 }  // namespace
 
@@ -20,23 +22,24 @@ size_t TTextKeyHash::operator()(const TTextKey& key) const {
 }
 
 TTextCache::TTextCache(size_t capacity) : capacity_(capacity) {
-    if (capacity == 0) throw std::invalid_argument("A text cache must hold at least one text");
+    if (capacity == 0)
+        throw std::invalid_argument("A text cache must hold at least one text");
 }
 
 TTextCache::~TTextCache() = default;
 
-const platform::Picture& TTextCache::Get(const TTextKey& key, const TRender& render) {
+const TCachedText& TTextCache::Get(const TTextKey& key, const TRender& render) {
     if (const auto found = index_.find(key); found != index_.end()) {
         order_.splice(order_.begin(), order_, found->second);
-        return *found->second->Picture;
+        return found->second->Text;
     }
     // Render first: if it throws, the cache is left as it was.
-    std::unique_ptr<platform::Picture> picture = render();
+    TCachedText text = render();
     if (order_.size() == capacity_) {
         index_.erase(order_.back().Key);
         order_.pop_back();
     }
-    order_.push_front({key, std::move(picture)});
+    order_.push_front({key, std::move(text)});
     index_.emplace(key, order_.begin());
-    return *order_.front().Picture;
+    return order_.front().Text;
 }

@@ -25,13 +25,20 @@ struct TTextKey {
     bool operator==(const TTextKey&) const = default;
 };
 
+// A rendered text as it is drawn: the picture, and the rows above the line's top within it (glyphs
+// rising above the font's ascent).
+struct TCachedText {
+    std::unique_ptr<platform::Picture> Picture;
+    int32_t LineTop = 0;
+};
+
 struct TTextKeyHash {
     size_t operator()(const TTextKey& key) const;
 };
 
 class TTextCache {
-public:
-    using TRender = std::function<std::unique_ptr<platform::Picture>()>;
+  public:
+    using TRender = std::function<TCachedText()>;
 
     // capacity >= 1 texts.
     explicit TTextCache(size_t capacity);
@@ -39,17 +46,17 @@ public:
     TTextCache(const TTextCache&) = delete;
     TTextCache& operator=(const TTextCache&) = delete;
 
-    // The picture kept for key, made by render when there is none; it becomes the most recently
-    // used. The reference stays valid until capacity other texts have been asked for.
-    const platform::Picture& Get(const TTextKey& key, const TRender& render);
+    // The text kept for key, made by render when there is none; it becomes the most recently used.
+    // The reference stays valid until capacity other texts have been asked for.
+    const TCachedText& Get(const TTextKey& key, const TRender& render);
 
     size_t Count() const { return order_.size(); }
     size_t Capacity() const { return capacity_; }
 
-private:
+  private:
     struct TEntry {
         TTextKey Key;
-        std::unique_ptr<platform::Picture> Picture;
+        TCachedText Text;
     };
     using TOrder = std::list<TEntry>;  // most recently used first
 

@@ -15,7 +15,7 @@ struct TStyleFont {
 };
 
 TStyleFont FontOf(const TTextStyle& style) {
-    const TFaceSubstitute& substitute = *FindFaceSubstitute(style.Face);
+    const TFaceSubstitute& substitute = SubstituteOf(style);
     return {std::string(substitute.Family), style.Bold || substitute.AlwaysBold};
 }
 
@@ -53,22 +53,34 @@ int32_t TTextService::TextWidthIn(const std::string& text, int32_t n) {
     return TextWidth(text);
 }
 
-int32_t TTextService::TextWidth(const std::string& text) { return SelectedFont().Width(text); }
+int32_t TTextService::TextWidth(const std::string& text) {
+    return SelectedFont().Width(text);
+}
 
-int32_t TTextService::TextHeight(const std::string& /*text*/) { return SelectedFont().Height(); }
+int32_t TTextService::TextHeight(const std::string& /*text*/) {
+    return SelectedFont().Height();
+}
 
 void TTextService::DrawTextAt(const std::string& text, int32_t x, int32_t y, bool centreH,
                               bool centreV) {
-    if (text.empty()) return;
+    if (text.empty())
+        return;
     const platform::Font& font = SelectedFont();
     const TTextStyle& style = TextStyle(style_);
     // Keyed by the font's real family (the fallback when a face is missing), so styles drawn by
     // the same installed font share their rendered texts.
     const TTextKey key{font.Family(), points_, FontOf(style).Bold, style.Colour, text};
-    const platform::Picture& picture =
-        cache_.Get(key, [&] { return surface_.CreatePicture(font.Render(text, style.Colour)); });
-    // A rendered text is exactly TextWidth(text) wide, so its picture's width is the width to centre.
-    if (centreH) x = Trunc(x - picture.Width() / 2.0);
-    if (centreV) y = Trunc(y - font.Height() / 2.0);
-    surface_.Copy(picture, platform::Rect::FromSize(0, 0, picture.Width(), picture.Height()), x, y);
+    const TCachedText& rendered = cache_.Get(key, [&] {
+        platform::TextImage image = font.Render(text, style.Colour);
+        return TCachedText{surface_.CreatePicture(image.Pixels), image.LineTop};
+    });
+    const platform::Picture& picture = *rendered.Picture;
+    // A rendered text is exactly TextWidth(text) wide, so its picture's width is the width to
+    // centre.
+    if (centreH)
+        x = Trunc(x - picture.Width() / 2.0);
+    if (centreV)
+        y = Trunc(y - font.Height() / 2.0);
+    surface_.Copy(picture, platform::Rect::FromSize(0, 0, picture.Width(), picture.Height()), x,
+                  y - rendered.LineTop);
 }

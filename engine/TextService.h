@@ -10,12 +10,11 @@
 #include "platform/FontLibrary.h"
 
 namespace platform {
-class Font;
 class Surface;
-}  // namespace platform
+}
 
 class TTextService {
-public:
+  public:
     // Texts kept rendered: a screen's worth of HUD, menu and dialog lines with room to spare.
     static constexpr size_t CachedTextLimit = 256;
 
@@ -54,7 +53,7 @@ public:
     // Rendered texts kept for drawing again.
     const TTextCache& Cache() const { return cache_; }
 
-private:
+  private:
     platform::Surface& surface_;
     platform::FontLibrary fonts_;
     TTextCache cache_{CachedTextLimit};

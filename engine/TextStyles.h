@@ -57,19 +57,26 @@ inline constexpr std::array<TFaceSubstitute, 4> FaceSubstitutes = {{
     {"Courier", "Nimbus Mono PS", false},
 }};
 
-// The substitute of face; nullptr for a face the table does not know.
-constexpr const TFaceSubstitute* FindFaceSubstitute(std::string_view face) {
-    for (const TFaceSubstitute& substitute : FaceSubstitutes)
-        if (substitute.Face == face) return &substitute;
-    return nullptr;
+// Index of face in FaceSubstitutes; FaceSubstitutes.size() for a face the table does not know.
+constexpr size_t FaceSubstituteIndex(std::string_view face) {
+    size_t index = 0;
+    while (index < FaceSubstitutes.size() && FaceSubstitutes[index].Face != face)
+        ++index;
+    return index;
 }
 
 constexpr bool EveryStyleHasASubstitute() {
     for (const TTextStyle& style : TextStyles)
-        if (!FindFaceSubstitute(style.Face)) return false;
+        if (FaceSubstituteIndex(style.Face) == FaceSubstitutes.size())
+            return false;
     return true;
 }
 static_assert(EveryStyleHasASubstitute(), "a text style names a face with no installed substitute");
+
+// The installed family that draws style's face.
+constexpr const TFaceSubstitute& SubstituteOf(const TTextStyle& style) {
+    return FaceSubstitutes[FaceSubstituteIndex(style.Face)];
+}
 
 // Style n; throws std::out_of_range unless 1 <= n <= TextStyleCount.
 const TTextStyle& TextStyle(int32_t n);

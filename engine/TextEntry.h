@@ -1,0 +1,20 @@
+#pragma once
+// The small text-entry rules of the name and country fields.
+
+#include <cstddef>
+#include <string>
+
+// Digits, letters and the space.
+inline bool IsNameChar(char c) {
+    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == ' ';
+}
+
+// Adds the character while the text is shorter than maxLength characters.
+inline void AppendChar(std::string& text, char c, size_t maxLength) {
+    if (text.size() < maxLength) text += c;
+}
+
+// Removes the last character; an empty text stays empty.
+inline void DeleteLastChar(std::string& text) {
+    if (!text.empty()) text.pop_back();
+}
