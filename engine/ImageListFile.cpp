@@ -28,7 +28,10 @@ void ReadPngSize(std::span<const uint8_t> png, int32_t& width, int32_t& height) 
 }
 
 TImageListEntry ReadEntry(ByteReader& file) {
-    const uint32_t recordLength = file.U32In(32, static_cast<uint32_t>(file.Left()), "record length");
+    const uint32_t recordLength = file.U32();
+    if (recordLength < 32 || recordLength > file.Left())
+        throw DataFormatError("The record length is out of range (" + std::to_string(recordLength) +
+                              ").");
     ByteReader record(file.Bytes(recordLength, "image record"));
     TImageListEntry entry;
     entry.Name = record.Text(record.U16(), "image name");

@@ -1,11 +1,13 @@
 #pragma once
-// Everything the game needs from the machine, behind one object: the display, the keyboard, the
-// window's events, the clock and the process. The sdl backend is the real thing; the headless one
-// runs the same game in memory for tests, benchmarks and screenshot tools.
+// Everything the game needs from the machine, behind one object: the display, the keyboard, sound
+// and music, the window's events, the clock and the process. The sdl backend is the real thing;
+// the headless one runs the same game in memory for tests, benchmarks and screenshot tools.
 
 #include <cstdint>
 #include <memory>
 
+#include "platform/AudioMusic.h"
+#include "platform/AudioSound.h"
 #include "platform/Display.h"
 #include "platform/InputEvent.h"
 #include "platform/Keyboard.h"
@@ -18,6 +20,8 @@ public:
 
     virtual Display& GetDisplay() = 0;
     virtual Keyboard& GetKeyboard() = 0;
+    virtual SoundDevice& GetSoundDevice() = 0;
+    virtual MusicPlayer& GetMusicPlayer() = 0;
 
     // The next window event, if any; never waits.
     virtual bool PollEvent(InputEvent& event) = 0;

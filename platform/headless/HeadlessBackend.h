@@ -1,7 +1,7 @@
 #pragma once
 // The headless backend: the same 800 x 600 surface drawn in memory by a software renderer, no
 // window and no audio device. Time, keys and window events are injected by the caller; the
-// display's mode changes are recorded so that tests can check them.
+// display's mode changes and every sound and music call are recorded so that tests can check them.
 
 #include <deque>
 #include <memory>
@@ -10,6 +10,9 @@
 #include <vector>
 
 #include "platform/Backend.h"
+#include "platform/headless/HeadlessAudioLog.h"
+#include "platform/headless/HeadlessAudioMusic.h"
+#include "platform/headless/HeadlessAudioSounds.h"
 
 struct SDL_Surface;
 
@@ -79,6 +82,8 @@ class HeadlessBackend final : public Backend {
 public:
     Display& GetDisplay() override { return display_; }
     Keyboard& GetKeyboard() override { return keyboard_; }
+    SoundDevice& GetSoundDevice() override { return sounds_; }
+    MusicPlayer& GetMusicPlayer() override { return music_; }
     bool PollEvent(InputEvent& event) override;
     void WaitEvent(int timeoutMs) override { nowMs_ += static_cast<uint64_t>(timeoutMs); }
     uint64_t NowMs() const override { return nowMs_; }
@@ -87,6 +92,9 @@ public:
     // For the caller.
     HeadlessDisplay& Screen() { return display_; }
     HeadlessKeyboard& Keys() { return keyboard_; }
+    HeadlessSoundDevice& Sounds() { return sounds_; }
+    HeadlessMusicPlayer& Music() { return music_; }
+    HeadlessAudioLog& AudioLog() { return audioLog_; }
     void AdvanceClock(uint64_t ms) { nowMs_ += ms; }
     void Push(const InputEvent& event) { events_.push_back(event); }
 
@@ -95,6 +103,9 @@ private:
     HeadlessKeyboard keyboard_;
     std::deque<InputEvent> events_;
     uint64_t nowMs_ = 1000;
+    HeadlessAudioLog audioLog_;
+    HeadlessSoundDevice sounds_{[this] { return nowMs_; }, audioLog_};
+    HeadlessMusicPlayer music_{[this] { return nowMs_; }, audioLog_};
 };
 
 }  // namespace platform

@@ -11,6 +11,7 @@
 
 #include "platform/Keys.h"
 #include "platform/sdl/KeyMap.h"
+#include "platform/sdl/SdlAudio.h"
 #include "platform/sdl/SdlDisplay.h"
 
 namespace platform {
@@ -58,15 +59,19 @@ public:
             throw std::runtime_error(std::string("Cannot start the video system: ") + SDL_GetError());
         InstallSignalHandlers();
         display_ = std::make_unique<sdl::SdlDisplay>();
+        audio_ = std::make_unique<sdl::SdlAudio>();
         SDL_StartTextInput();
     }
     ~SdlBackend() override {
+        audio_.reset();
         display_.reset();
         SDL_Quit();
     }
 
     Display& GetDisplay() override { return *display_; }
     Keyboard& GetKeyboard() override { return keyboard_; }
+    SoundDevice& GetSoundDevice() override { return audio_->Sounds(); }
+    MusicPlayer& GetMusicPlayer() override { return audio_->Music(); }
 
     bool PollEvent(InputEvent& event) override {
         if (terminationRequested) {
@@ -167,6 +172,7 @@ private:
     }
 
     std::unique_ptr<sdl::SdlDisplay> display_;
+    std::unique_ptr<sdl::SdlAudio> audio_;  // silent when the machine has no audio device
     SdlKeyboard keyboard_;
     std::optional<InputEvent> pending_;
 };

@@ -1,10 +1,27 @@
 #include "harness/GameHarness.h"
 
+#include <filesystem>
+
 #include "platform/PixelImage.h"
 
+namespace {
+// A folder of its own for each game, so that tests running side by side never share saved files.
+std::string FreshSaveFolder() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "zorvex-save-XXXXXX").string();
+    if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot make a save folder");
+    return pattern;
+}
+}  // namespace
+
 GameHarness::GameHarness(uint32_t seed, bool startUp)
-    : form_(std::make_unique<TMForm>(backend_, seed)) {
+    : saveFolder_(FreshSaveFolder()), form_(std::make_unique<TMForm>(backend_, seed, saveFolder_)) {
     if (startUp) startedUp_ = form_->FormCreate();
+}
+
+GameHarness::~GameHarness() {
+    form_.reset();
+    std::error_code ignored;
+    std::filesystem::remove_all(saveFolder_, ignored);
 }
 
 void GameHarness::Frame(int32_t lagCount) {

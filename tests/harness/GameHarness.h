@@ -13,6 +13,7 @@ class GameHarness {
 public:
     // Builds the game with a fixed random seed; start-up runs unless startUp is false.
     explicit GameHarness(uint32_t seed = 1, bool startUp = true);
+    ~GameHarness();
 
     TMForm& Form() { return *form_; }
     platform::HeadlessBackend& Backend() { return backend_; }
@@ -30,8 +31,11 @@ public:
     void Send(const platform::InputEvent& event) { backend_.Push(event); }
 
     bool SaveScreenshot(const std::string& path);
+    // The folder of this game's options and high-score files, made fresh for it.
+    const std::string& SaveFolder() const { return saveFolder_; }
 
 private:
+    std::string saveFolder_;
     platform::HeadlessBackend backend_;
     std::unique_ptr<TMForm> form_;
     bool startedUp_ = false;
