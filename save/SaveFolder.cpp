@@ -1,0 +1,92 @@
+#include "save/SaveFolder.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+
+namespace {
+
+bool ReportFailure(const std::string& path, const std::string& reason) {
+    std::cerr << "Zorvex: cannot save \"" << path << "\": " << reason << '\n';
+    return false;
+}
+
+bool WriteAll(int file, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(file, bytes.data(), bytes.size());
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return false;
+        bytes.remove_prefix(static_cast<size_t>(written));
+    }
+    return true;
+}
+
+// Makes a rename in the folder last through a power cut. Best effort: the rename itself has
+// already happened.
+void SyncFolder(const std::string& path) {
+    const int folder = ::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folder < 0)
+        return;
+    ::fsync(folder);
+    ::close(folder);
+}
+
+}  // namespace
+
+std::string TSaveFolder::FilePath(std::string_view name) const {
+    return path_ + "/" + std::string(name);
+}
+
+std::string TSaveFolder::StagedName(std::string_view name) {
+    return std::string(name) + ".new";
+}
+
+std::optional<std::string> TSaveFolder::Read(std::string_view name) const {
+    std::ifstream in(FilePath(name), std::ios::binary);
+    if (!in)
+        return std::nullopt;
+    std::string bytes(MaxFileBytes, '\0');
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    bytes.resize(static_cast<size_t>(in.gcount()));
+    return bytes;
+}
+
+bool TSaveFolder::Stage(std::string_view name, std::string_view bytes) const {
+    std::error_code folderError;
+    std::filesystem::create_directories(path_, folderError);
+    if (folderError)
+        return ReportFailure(path_, folderError.message());
+
+    const std::string staged = FilePath(StagedName(name));
+    const int file = ::open(staged.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (file < 0)
+        return ReportFailure(staged, std::strerror(errno));
+    const bool written = WriteAll(file, bytes) && ::fsync(file) == 0;
+    const int writeError = errno;
+    const bool closed = ::close(file) == 0;
+    if (written && closed)
+        return true;
+    const std::string reason = std::strerror(written ? errno : writeError);
+    ::unlink(staged.c_str());
+    return ReportFailure(staged, reason);
+}
+
+bool TSaveFolder::Commit(std::string_view name) const {
+    const std::string target = FilePath(name);
+    if (std::rename(FilePath(StagedName(name)).c_str(), target.c_str()) != 0)
+        return ReportFailure(target, std::strerror(errno));
+    SyncFolder(path_);
+    return true;
+}
+
+void TSaveFolder::Discard(std::string_view name) const {
+    ::unlink(FilePath(StagedName(name)).c_str());
+}
