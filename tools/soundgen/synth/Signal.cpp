@@ -6,36 +6,62 @@
 
 namespace synth {
 
-double DbToGain(double decibels) { return std::pow(10.0, decibels / 20.0); }
+double DbToGain(double decibels) {
+    return std::pow(10.0, decibels / 20.0);
+}
 
-double GainToDb(double gain) { return 20.0 * std::log10(std::max(gain, 1e-9)); }
+double GainToDb(double gain) {
+    return 20.0 * std::log10(std::max(gain, 1e-9));
+}
 
 void MixInto(Signal& target, const Signal& source, size_t offset, float gain) {
-    if (target.size() < offset + source.size()) target.resize(offset + source.size(), 0.0f);
-    for (size_t i = 0; i < source.size(); ++i) target[offset + i] += gain * source[i];
+    if (target.size() < offset + source.size())
+        target.resize(offset + source.size(), 0.0f);
+    for (size_t i = 0; i < source.size(); ++i)
+        target[offset + i] += gain * source[i];
 }
 
 float Peak(const Signal& signal) {
     float peak = 0.0f;
-    for (float sample : signal) peak = std::max(peak, std::fabs(sample));
+    for (float sample : signal)
+        peak = std::max(peak, std::fabs(sample));
     return peak;
 }
 
 float Rms(const Signal& signal, size_t begin, size_t end) {
     end = std::min(end, signal.size());
-    if (begin >= end) return 0.0f;
+    if (begin >= end)
+        return 0.0f;
     double sum = 0.0;
-    for (size_t i = begin; i < end; ++i) sum += static_cast<double>(signal[i]) * signal[i];
+    for (size_t i = begin; i < end; ++i)
+        sum += static_cast<double>(signal[i]) * signal[i];
     return static_cast<float>(std::sqrt(sum / static_cast<double>(end - begin)));
 }
 
 void Scale(Signal& signal, float gain) {
-    for (float& sample : signal) sample *= gain;
+    for (float& sample : signal)
+        sample *= gain;
 }
 
 void NormalizePeak(Signal& signal, double peakDbfs) {
     const float peak = Peak(signal);
-    if (peak > 0.0f) Scale(signal, static_cast<float>(DbToGain(peakDbfs) / peak));
+    if (peak > 0.0f)
+        Scale(signal, static_cast<float>(DbToGain(peakDbfs) / peak));
+}
+
+void SetRms(Signal& signal, double rms) {
+    const float current = Rms(signal);
+    if (current > 0.0f)
+        Scale(signal, static_cast<float>(rms / current));
+}
+
+void FitLoudness(Signal& signal, double rmsDbfs, double peakCeilingDbfs) {
+    const float rms = Rms(signal);
+    const float peak = Peak(signal);
+    if (rms <= 0.0f)
+        return;
+    const double gain = std::min(DbToGain(rmsDbfs) / rms, DbToGain(peakCeilingDbfs) / peak);
+    Scale(signal, static_cast<float>(gain));
 }
 
 void FadeIn(Signal& signal, double seconds) {

@@ -17,7 +17,9 @@ using Signal = std::vector<float>;
 inline size_t SamplesFor(double seconds) {
     return static_cast<size_t>(seconds * kSampleRate + 0.5);
 }
-inline double SecondsAt(size_t index) { return static_cast<double>(index) / kSampleRate; }
+inline double SecondsAt(size_t index) {
+    return static_cast<double>(index) / kSampleRate;
+}
 
 double DbToGain(double decibels);
 double GainToDb(double gain);
@@ -28,11 +30,22 @@ void MixInto(Signal& target, const Signal& source, size_t offset, float gain = 1
 float Peak(const Signal& signal);
 // Root mean square of [begin, end), clamped to the signal; 0 for an empty range.
 float Rms(const Signal& signal, size_t begin, size_t end);
-inline float Rms(const Signal& signal) { return Rms(signal, 0, signal.size()); }
+inline float Rms(const Signal& signal) {
+    return Rms(signal, 0, signal.size());
+}
 
 void Scale(Signal& signal, float gain);
 // Scales the whole signal so that its peak sits at peakDbfs (dB below full scale, e.g. -3).
 void NormalizePeak(Signal& signal, double peakDbfs);
+
+// Scales the signal to the given RMS (1.0 = a full-scale square wave), so that layers built in
+// different ways can be mixed at levels that mean something.
+void SetRms(Signal& signal, double rms);
+
+// Scales the signal to an average level of rmsDbfs, or less if its peak would pass peakCeilingDbfs.
+// Continuous sounds (engines, the horn) are matched by average level, which is what the ear
+// compares when one replaces another.
+void FitLoudness(Signal& signal, double rmsDbfs, double peakCeilingDbfs);
 
 // Raised-cosine ramps at either end, so that a one-shot starts and stops without a click.
 void FadeIn(Signal& signal, double seconds);
