@@ -1,5 +1,6 @@
 #include "kit/ArtKit.h"
 
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 
@@ -28,6 +29,75 @@ ImageRecord MakeRecord(const std::string& name, const Surface& picture, int patt
     record.TransparentColor = KeyColour;
     record.Png = EncodePng(picture.get());
     return record;
+}
+
+namespace {
+
+struct PngSource {
+    const std::vector<uint8_t>* Bytes;
+    size_t Position;
+};
+
+cairo_status_t ReadPngChunk(void* closure, unsigned char* data, unsigned int length) {
+    auto* source = static_cast<PngSource*>(closure);
+    if (source->Bytes->size() - source->Position < length)
+        return CAIRO_STATUS_READ_ERROR;
+    std::copy_n(source->Bytes->begin() + static_cast<std::ptrdiff_t>(source->Position), length,
+                data);
+    source->Position += length;
+    return CAIRO_STATUS_SUCCESS;
+}
+
+}  // namespace
+
+Surface CutPattern(const ImageRecord& record, int pattern) {
+    PngSource source{&record.Png, 0};
+    Surface whole(cairo_image_surface_create_from_png_stream(ReadPngChunk, &source));
+    if (cairo_surface_status(whole.get()) != CAIRO_STATUS_SUCCESS)
+        throw std::runtime_error("cannot read the picture of " + record.Name);
+    const int width = cairo_image_surface_get_width(whole.get());
+    const int height = cairo_image_surface_get_height(whole.get());
+    const int patternWidth = record.PatternWidth > 0 ? record.PatternWidth : width;
+    const int patternHeight = record.PatternHeight > 0 ? record.PatternHeight : height;
+    const int columns = std::max(1, (width + record.SkipWidth) / (patternWidth + record.SkipWidth));
+    const int left = (pattern % columns) * (patternWidth + record.SkipWidth);
+    const int top = (pattern / columns) * (patternHeight + record.SkipHeight);
+    if (pattern < 0 || left + patternWidth > width || top + patternHeight > height)
+        throw std::runtime_error(record.Name + " has no pattern " + std::to_string(pattern));
+    Surface cut = NewSurface(patternWidth, patternHeight);
+    Context context = NewContext(cut);
+    cairo_set_source_surface(context.get(), whole.get(), -left, -top);
+    cairo_paint(context.get());
+    return cut;
+}
+
+void KeepOffKeyColour(const Surface& picture) {
+    cairo_surface_t* surface = picture.get();
+    cairo_surface_flush(surface);
+    unsigned char* data = cairo_image_surface_get_data(surface);
+    const int width = cairo_image_surface_get_width(surface);
+    const int height = cairo_image_surface_get_height(surface);
+    const int stride = cairo_image_surface_get_stride(surface);
+    for (int y = 0; y < height; ++y) {
+        auto* row = reinterpret_cast<uint32_t*>(data + static_cast<size_t>(y) * stride);
+        for (int x = 0; x < width; ++x) {
+            const uint32_t pixel = row[x];
+            const uint32_t alpha = pixel >> 24;
+            if (alpha == 0)
+                continue;
+            // Cairo stores premultiplied colour; compare the colour the PNG will hold.
+            auto straight = [&](int shift) { return ((pixel >> shift) & 0xFF) * 255 / alpha; };
+            const bool red = (straight(16) & 0xF8) == (((KeyColour >> 16) & 0xFF) & 0xF8);
+            const bool green = (straight(8) & 0xFC) == (((KeyColour >> 8) & 0xFF) & 0xFC);
+            const bool blue = (straight(0) & 0xF8) == ((KeyColour & 0xFF) & 0xF8);
+            if (!(red && green && blue))
+                continue;
+            // The smallest premultiplied green that reads back as at least 4.
+            const uint32_t lifted = (4 * alpha + 254) / 255;
+            row[x] = (pixel & 0xFFFF00FFu) | (std::max((pixel >> 8) & 0xFF, lifted) << 8);
+        }
+    }
+    cairo_surface_mark_dirty(surface);
 }
 
 ImageRecord Placeholder(const std::string& name, int width, int height) {

@@ -34,6 +34,14 @@ Context NewContext(const Surface& surface);
 ImageRecord MakeRecord(const std::string& name, const Surface& picture, int patternWidth,
                        int patternHeight, bool transparent);
 
+// One pattern of a finished record, decoded from its PNG: for pictures that show another list's
+// image again. Throws std::runtime_error when the PNG cannot be read or the pattern is missing.
+Surface CutPattern(const ImageRecord& record, int pattern);
+
+// Nudges every drawn pixel that a 16-bit (RGB565) display would turn into KeyColour, and so into
+// a hole, to the nearest colour that stays visible (green raised by one 565 step).
+void KeepOffKeyColour(const Surface& picture);
+
 // A picture of size w x h that draws nothing: for the list's unused indices.
 ImageRecord Placeholder(const std::string& name, int width = 8, int height = 8);
 

@@ -36,8 +36,8 @@ CaptionStyle ButtonCaption(double pixelSize, bool highlighted) {
     style.Tracking = pixelSize * 0.06;
     if (highlighted) {
         style.FillTop = CaptionWhite;
-        style.FillBottom = 0xFFF4DC;
-        style.Edge = 0x3A1400;
+        style.FillBottom = CaptionWarmWhite;
+        style.Edge = AmberInk;
         style.EdgeWidth = 3.0;
         style.ShadowOffset = 2.0;
     } else {

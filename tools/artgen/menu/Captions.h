@@ -20,7 +20,7 @@ struct CaptionStyle {
     uint32_t Edge = 0x000000;
     double EdgeWidth = 0;  // 0: no dark edge
     uint32_t Glow = 0x000000;
-    double GlowReach = 0;  // 0: no glow
+    double GlowReach = 0;     // 0: no glow
     double ShadowOffset = 0;  // 0: no drop shadow
 };
 

@@ -25,9 +25,10 @@ constexpr std::array<MainItem, MainButtonCount> Items = {{
     {"EXIT", Icon::Exit},
 }};
 
-constexpr double GlowMargin = 7;  // free pixels around the plate for the highlight's halo
-constexpr double Slant = 14;      // the plate leans right by this much over its height
-constexpr double CapWidth = 54;   // the icon's end cap at the left of the plate
+constexpr double GlowMargin = 7;    // free pixels around the plate for the highlight's halo
+constexpr double Slant = 14;        // the plate leans right by this much over its height
+constexpr double CapWidth = 54;     // the icon's end cap at the left of the plate
+constexpr double ChevronRoom = 40;  // room at the right end for the highlight's chevrons
 
 }  // namespace
 
@@ -63,19 +64,22 @@ art::Surface DrawMainButton(int item, Look look) {
     cairo_stroke(context);
     cairo_restore(context);
 
-    art::SetColour(context, lit ? 0x3A1400 : SteelShine);
+    art::SetColour(context, lit ? AmberInk : SteelShine);
     DrawIcon(context, Items[item].Symbol, plate.X + CapWidth / 2 + Slant / 2 + 2,
              plate.Y + plate.Height / 2, 26);
 
-    const double captionCentre = (capRight + Slant / 2 + plate.X + plate.Width - Slant / 2) / 2;
+    // The caption is centred between the cap and the chevrons' place, in both looks, so that it
+    // does not move when the button lights up.
+    const double chevronsLeft = plate.X + plate.Width - ChevronRoom;
+    const double captionCentre = (capRight + Slant / 2 + chevronsLeft) / 2;
     DrawCaption(context, Items[item].Caption, captionCentre, plate.Y + plate.Height / 2,
-                Align::Centre, ButtonCaption(26, lit));
+                Align::Centre, ButtonCaption(23, lit));
 
     // Speed chevrons at the right end tell the selected button apart at a glance.
     if (lit) {
-        art::SetColour(context, 0x3A1400, 0.55);
+        art::SetColour(context, AmberInk, 0.55);
         for (int chevron = 0; chevron < 2; ++chevron) {
-            const double x = plate.X + plate.Width - 36 + chevron * 9;
+            const double x = chevronsLeft + 4 + chevron * 9;
             const double y = plate.Y + plate.Height / 2;
             cairo_move_to(context, x, y - 9);
             cairo_line_to(context, x + 7, y);

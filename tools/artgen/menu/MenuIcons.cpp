@@ -1,8 +1,7 @@
 #include "menu/MenuIcons.h"
 
 #include <cmath>
-
-#include "kit/ArtKit.h"
+#include <initializer_list>
 
 namespace menu {
 
@@ -104,6 +103,45 @@ void Exit(cairo_t* context) {
     cairo_stroke(context);
 }
 
+void Music(cairo_t* context) {
+    // Two beamed quavers.
+    for (double x : {-0.3, 0.3}) {
+        cairo_save(context);
+        cairo_translate(context, x - 0.08, 0.32);
+        cairo_rotate(context, -0.4);
+        cairo_scale(context, 0.17, 0.12);
+        cairo_arc(context, 0, 0, 1, 0, 2 * M_PI);
+        cairo_restore(context);
+        cairo_fill(context);
+        cairo_rectangle(context, x + 0.02, -0.4, 0.07, 0.72);
+        cairo_fill(context);
+    }
+    cairo_move_to(context, -0.28, -0.4);
+    cairo_line_to(context, 0.39, -0.5);
+    cairo_line_to(context, 0.39, -0.32);
+    cairo_line_to(context, -0.28, -0.22);
+    cairo_close_path(context);
+    cairo_fill(context);
+}
+
+void Sound(cairo_t* context) {
+    // A loudspeaker with two sound waves.
+    cairo_move_to(context, -0.5, -0.15);
+    cairo_line_to(context, -0.28, -0.15);
+    cairo_line_to(context, 0.0, -0.42);
+    cairo_line_to(context, 0.0, 0.42);
+    cairo_line_to(context, -0.28, 0.15);
+    cairo_line_to(context, -0.5, 0.15);
+    cairo_close_path(context);
+    cairo_fill(context);
+    cairo_set_line_width(context, 0.08);
+    cairo_set_line_cap(context, CAIRO_LINE_CAP_ROUND);
+    for (double radius : {0.22, 0.4}) {
+        cairo_arc(context, 0.02, 0, radius, -0.8, 0.8);
+        cairo_stroke(context);
+    }
+}
+
 }  // namespace
 
 void DrawIcon(cairo_t* context, Icon icon, double x, double y, double size) {
@@ -115,12 +153,30 @@ void DrawIcon(cairo_t* context, Icon icon, double x, double y, double size) {
     cairo_scale(context, size, size);
     cairo_new_path(context);
     switch (icon) {
-        case Icon::Play: Play(context); break;
-        case Icon::Help: Help(context); break;
-        case Icon::Options: Options(context); break;
-        case Icon::HighScores: HighScores(context); break;
-        case Icon::HomePage: HomePage(context); break;
-        case Icon::Exit: Exit(context); break;
+        case Icon::Play:
+            Play(context);
+            break;
+        case Icon::Help:
+            Help(context);
+            break;
+        case Icon::Options:
+            Options(context);
+            break;
+        case Icon::HighScores:
+            HighScores(context);
+            break;
+        case Icon::HomePage:
+            HomePage(context);
+            break;
+        case Icon::Exit:
+            Exit(context);
+            break;
+        case Icon::Music:
+            Music(context);
+            break;
+        case Icon::Sound:
+            Sound(context);
+            break;
     }
     cairo_pop_group_to_source(context);
     cairo_paint(context);

@@ -16,6 +16,7 @@
 #include "menu/ShipPortraits.h"
 #include "menu/Titles.h"
 #include "menu/Wordmark.h"
+#include "race/RaceImages.h"
 
 namespace {
 
@@ -40,7 +41,7 @@ void AddPlaceholders(std::vector<ImageRecord>& list, int upToIndex) {
 std::vector<ImageRecord> BuildMenuList() {
     std::vector<ImageRecord> list;
     // 0: the options rows' hot spot is drawn at every row, so it must show nothing at all.
-    list.push_back(art::MakeRecord("OptionsRowHotSpot", art::NewSurface(1, 1), 0, 0, true));
+    list.push_back(Whole("OptionsRowHotSpot", art::NewSurface(1, 1)));
     list.push_back(Whole("MenuBackground", menu::DrawMenuBackground(), false));
 
     static const char* const mainNames[menu::MainButtonCount] = {
@@ -91,14 +92,20 @@ std::vector<ImageRecord> BuildMenuList() {
     list.push_back(Whole("HighScorePanel", menu::DrawHighScorePanel()));
     list.push_back(Whole("RatingMark", menu::DrawRatingMark()));
 
-    list.push_back(Whole("HelpScoreBonus", menu::DrawBonus(menu::Bonus::Score, 40, 36)));
-    list.push_back(Whole("HelpEnergyBonus", menu::DrawBonus(menu::Bonus::Energy, 40, 38)));
-    list.push_back(Whole("HelpLifeBonus", menu::DrawBonus(menu::Bonus::Life, 44, 46)));
-    list.push_back(
-        Whole("HelpInvulnerabilityBonus", menu::DrawBonus(menu::Bonus::Invulnerability, 46, 48)));
-    list.push_back(Whole("HelpNitroBonus", menu::DrawBonus(menu::Bonus::Nitro, 44, 44)));
-    list.push_back(Whole("HelpSuperShotBonus", menu::DrawBonus(menu::Bonus::SuperShot, 44, 44)));
-    list.push_back(Whole("HelpSmallAsteroid", menu::DrawAsteroid(36, 31, 61)));
-    list.push_back(Whole("HelpLargeAsteroid", menu::DrawAsteroid(56, 40, 62)));
+    // Help page objects: the race's own bonus and asteroid pictures, made to fit the page.
+    using art::race::BonusImage;
+    using art::race::BonusKind;
+    const auto helpCopy = [&](const char* name, const ImageRecord& raceImage, int w, int h) {
+        list.push_back(Whole(name, menu::HelpCopy(raceImage, w, h)));
+    };
+    helpCopy("HelpScoreBonus", BonusImage(BonusKind::Score10), 40, 36);
+    helpCopy("HelpEnergyBonus", BonusImage(BonusKind::Energy), 40, 38);
+    helpCopy("HelpLifeBonus", BonusImage(BonusKind::Life), 44, 46);
+    helpCopy("HelpInvulnerabilityBonus", BonusImage(BonusKind::Invulnerability), 46, 48);
+    helpCopy("HelpNitroBonus", BonusImage(BonusKind::Nitro), 44, 44);
+    helpCopy("HelpSuperShotBonus", BonusImage(BonusKind::SuperShot), 44, 44);
+    helpCopy("HelpSmallAsteroid", art::race::AsteroidImage(false), 36, 31);
+    // The race's large asteroid (74 x 52) would touch the "Asteroids" label at x 310.
+    helpCopy("HelpLargeAsteroid", art::race::AsteroidImage(true), 56, 40);
     return list;
 }

@@ -18,7 +18,8 @@ void Replay(cairo_t* context, const Path& outline) {
 void SetGradient(cairo_t* context, const Box& box,
                  std::initializer_list<std::pair<double, uint32_t>> stops) {
     cairo_pattern_t* gradient = cairo_pattern_create_linear(0, box.Y, 0, box.Y + box.Height);
-    for (const auto& [offset, rgb] : stops) art::AddColourStop(gradient, offset, rgb);
+    for (const auto& [offset, rgb] : stops)
+        art::AddColourStop(gradient, offset, rgb);
     cairo_set_source(context, gradient);
     cairo_pattern_destroy(gradient);
 }
@@ -91,7 +92,8 @@ void PaintGlow(cairo_t* context, const Path& outline, uint32_t colour, double re
 void PaintPlate(cairo_t* context, const Path& outline, const Box& box, Look look) {
     const bool lit = look == Look::Highlighted;
     cairo_save(context);
-    if (lit) PaintGlow(context, outline, Amber, 6, 0.9);
+    if (lit)
+        PaintGlow(context, outline, Amber, 6, 0.9);
 
     // Drop shadow, two pixels down.
     cairo_save(context);
