@@ -1,0 +1,17 @@
+#include "race/RaceState.h"
+
+#include <cmath>
+#include <numbers>
+
+#include "race/Player.h"
+
+void TRaceState::CountCollisionFrame() {
+    FrameCounter = (FrameCounter + 1) % 3;
+    CollisionFrame = FrameCounter == 0;
+}
+
+// Heading right moves the track left under the ship; forward moves it down.
+void TRaceState::FollowPlayer() {
+    const double radians = Player->Heading * 2 * std::numbers::pi / 256;
+    ScrollVelocity = {-std::sin(radians) * Player->Speed, std::cos(radians) * Player->Speed};
+}
