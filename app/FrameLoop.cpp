@@ -8,31 +8,34 @@ void TMForm::IdleFrame() {
 }
 
 void TMForm::MDXTimerTimer(int32_t lagCount) {
-    const int32_t previousMenuIndex = MenuIndex;
+    const int32_t previousMenuIndex = Menu.MenuIndex;
     if (!MDXDraw.CanDraw()) return;
     MDXDraw.BackSurface().Clear(0x000000);
     MDXSpriteEngine.DrawAll();
-    PollInput();
+    Input.Poll(MDXInput);
     RunScreenFrame(lagCount);
-    if (MenuIndex != previousMenuIndex) {
-        // The highlight tick arrives with the sound list.
-    }
+    if (Menu.MenuIndex != previousMenuIndex) MDXWaveList.PlaySound(SoundHighlightTick);
     MDXSpriteEngine.SweepDead();
     Timing = ComputeFrameTiming(MDXTimer.FrameRate(), RefreshRate);
     MDXDraw.Present();
 }
 
-void TMForm::PollInput() { Input.Poll(MDXInput); }
-
-void TMForm::RunScreenFrame(int32_t /*lagCount*/) {
-    // Dialogs and the screens' frames plug in here as they arrive.
-}
-
-void TMForm::ActivateMenuItem() {}
-
-void TMForm::ChooseMenuItem(int32_t item) {
-    MenuIndex = item;
-    ActivateMenuItem();
+// An open dialog runs instead of the screen; the options texts still show under one.
+void TMForm::RunScreenFrame(int32_t lagCount) {
+    if (DialogKind != dkNone) {
+        DialogFrame(lagCount);
+        if (ScreenKind == skOptions) OptionsScreen.DrawTexts();
+        return;
+    }
+    switch (ScreenKind) {
+        case skMainMenu: MainMenu.Frame(); break;
+        case skShipSelect: ShipSelect.Frame(); break;
+        case skOptions: OptionsScreen.Frame(lagCount); break;
+        case skRace:
+            if (Race) Race->RaceFrame(lagCount, Input);
+            break;
+        default: break;  // help and high scores arrive with their screens
+    }
 }
 
 // The platform's show-cursor counter shows the pointer while it is 0 or more.

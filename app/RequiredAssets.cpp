@@ -40,3 +40,11 @@ void CheckRequiredImages(const std::array<TImageList, 3>& lists) {
         }
     }
 }
+
+void CheckRequiredSounds(const TSoundList& sounds) {
+    constexpr int SoundsPlayed = 27;
+    if (sounds.Count() < SoundsPlayed)
+        throw EFileOpenError(SoundListPath, "It holds " + std::to_string(sounds.Count()) +
+                                                " sounds, the game needs " +
+                                                std::to_string(SoundsPlayed) + ".");
+}

@@ -3,16 +3,13 @@
 
 #include <cstdint>
 
-// The screen whose logic runs each frame.
-enum TScreenKind : uint8_t {
-    skNone = 0,  // between screens, while one is torn down and the next built
-    skMainMenu = 1,
-    skShipSelect = 2,
-    skOptions = 3,
-    skHighScores = 4,
-    skHelp = 5,
-    skRace = 6,
-};
+#include "engine/ShellKinds.h"
 
 constexpr int32_t SurfaceWidth = 800;
 constexpr int32_t SurfaceHeight = 600;
+
+// Sound effects the shell plays.
+constexpr int SoundIntroWhoosh = 0;
+constexpr int SoundHighlightTick = 1;
+constexpr int SoundClick = 2;
+constexpr int SoundShipChange = 3;

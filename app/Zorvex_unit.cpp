@@ -5,24 +5,40 @@
 #include "app/RequiredAssets.h"
 #include "engine/FileOpenError.h"
 
-TMForm::TMForm(platform::Backend& backend, uint32_t randomSeed)
-    : Backend(backend),
+TMForm::TMForm(platform::Backend& backend, uint32_t randomSeed, const std::string& saveFolder)
+    : Saved(saveFolder),
+      Options(Saved.Options),
+      BossKeys(Saved.BossKeys),
+      PlayerName(Saved.PlayerName),
+      Backend(backend),
       MDXDraw(backend.GetDisplay()),
       MDXInput(backend.GetKeyboard()),
       MDXTimer(backend.NowMs()),
+      MDXWaveList(backend.GetSoundDevice(), Options.SoundOn),
+      Music(backend.GetMusicPlayer()),
+      Text(MDXDraw.BackSurface()),
       Random(randomSeed),
-      Services{MDXSpriteEngine.Engine(), MDXImageLists, Timing, Random} {
+      Services{MDXSpriteEngine.Engine(), MDXImageLists, Timing, Random},
+      ScreenContext{Services, ScreenKind, Menu, Input, Text, MDXWaveList, Options, BossKeys, *this},
+      MainMenu(ScreenContext),
+      OptionsScreen(ScreenContext),
+      ShipSelect(ScreenContext) {
     MDXSpriteEngine.Attach(&MDXDraw.BackSurface());
 }
 
-TMForm::~TMForm() = default;
+TMForm::~TMForm() {
+    // The race's sprites belong to the tree; let the race go first.
+    Race.reset();
+}
 
 bool TMForm::FormCreate() {
     Backend.RaisePriority();
     // The random generator was seeded when the form was made; the display is open.
     if (!LoadResources()) return false;
+    Saved.LoadAll();
     ApplyDisplayMode();
     ScreenKind = skNone;
+    MainMenu.EnterMainMenu(1, 1, true);
     return true;
 }
 
@@ -31,6 +47,8 @@ bool TMForm::LoadResources() {
         for (int list = 1; list <= 3; ++list)
             MDXImageLists[list - 1].LoadFromFile(ImageListPath(list), MDXDraw.BackSurface());
         CheckRequiredImages(MDXImageLists);
+        MDXWaveList.LoadFromFile(SoundListPath);
+        CheckRequiredSounds(MDXWaveList);
     } catch (const EFileOpenError& error) {
         MDXDraw.ShowError("Zorvex", error.what());
         return false;
@@ -62,9 +80,22 @@ void TMForm::SetWindowMode() {
     }
 }
 
+void TMForm::PlayScreenMusic() {
+    Music.PlaySong(ScreenKind == skRace ? "Data/Music/Race.xm" : "Data/Music/Menu.xm", false,
+                   Options.MusicOn);
+}
+
 void TMForm::HandleEvent(const platform::InputEvent& event) {
     using platform::EventKind;
     switch (event.Kind) {
+        case EventKind::KeyDown: FormKeyDown(event.Key, event.Shift); break;
+        case EventKind::KeyUp: FormKeyUp(event.Key, event.Shift); break;
+        case EventKind::Character: FormKeyPress(event.Character); break;
+        case EventKind::MouseMove: MDXDrawMouseMove(event.Shift, event.X, event.Y); break;
+        case EventKind::Click:
+        case EventKind::DoubleClick: MDXDrawClick(); break;
+        case EventKind::MouseDown:
+        case EventKind::MouseUp: break;  // the button state is read by nothing
         case EventKind::CloseRequest: FormCloseQuery(); break;
         case EventKind::Terminate: FormClose(); break;
         case EventKind::Minimized: OnMinimized(); break;
@@ -74,22 +105,29 @@ void TMForm::HandleEvent(const platform::InputEvent& event) {
             if (!focused_) MDXTimer.Reactivate(Backend.NowMs());
             focused_ = true;
             break;
-        case EventKind::MouseMove:
-            Input.MouseX = event.X;
-            Input.MouseY = event.Y;
-            break;
-        default: break;
     }
 }
 
-void TMForm::OnMinimized() { minimized_ = true; }
+// A minimised race pauses: the level caption gives way to the pause dialog; any other open
+// dialog stays and no pause opens.
+void TMForm::OnMinimized() {
+    if (ScreenKind == skRace) {
+        if (DialogKind == dkLevel) CloseDialog();
+        OpenDialog(dkPause);
+    }
+    minimized_ = true;
+}
 
 void TMForm::OnRestored() {
     if (minimized_) MDXTimer.Reactivate(Backend.NowMs());
     minimized_ = false;
 }
 
-bool TMForm::FormCloseQuery() { return false; }
+bool TMForm::FormCloseQuery() {
+    if (ScreenKind == skRace) OpenDialog(dkExitToMenu);
+    if (ScreenKind == skMainMenu) OpenDialog(dkExitGame);
+    return false;
+}
 
 void TMForm::FormClose() { Shutdown(); }
 
@@ -97,5 +135,8 @@ void TMForm::Shutdown() {
     if (shutDown_) return;
     shutDown_ = true;
     MDXSpriteEngine.SweepDead();
+    // A capture still running gives the old boss key back, so the saved key is never lost.
+    EndBossCapture();
+    Saved.SaveAll();
     terminated_ = true;
 }

@@ -1,4 +1,4 @@
-#include "app/Input.h"
+#include "engine/InputState.h"
 
 #include "platform/Keys.h"
 

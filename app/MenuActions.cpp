@@ -1,0 +1,119 @@
+// Carrying out a chosen menu item: the open dialog's answer, or the item of the current screen,
+// and the jump to another main-menu button from a sub-screen.
+
+#include "app/Zorvex_unit.h"
+
+void TMForm::ChooseMenuItem(int32_t item) {
+    Menu.MenuIndex = item;
+    ActivateMenuItem();
+}
+
+void TMForm::ActivateMenuItem() {
+    const bool raceWithoutDialog = ScreenKind == skRace && DialogKind == dkNone;
+    if (!raceWithoutDialog) {
+        const bool shipStep = ScreenKind == skShipSelect && DialogKind == dkNone &&
+                              (Menu.MenuIndex == 7 || Menu.MenuIndex == 8);
+        MDXWaveList.PlaySound(shipStep ? SoundShipChange : SoundClick);
+    }
+    if (DialogKind != dkNone) {
+        DialogAnswer();
+        return;
+    }
+    switch (ScreenKind) {
+        case skMainMenu: MainMenuItem(Menu.MenuIndex); break;
+        case skShipSelect: ShipSelectItem(Menu.MenuIndex); break;
+        case skOptions: OptionsItem(Menu.MenuIndex); break;
+        default: break;  // the race has no items; help and high scores arrive with their screens
+    }
+    MainMenuJump();
+}
+
+// On a sub-screen, a click over another main-menu button (and not over the sub-screen's own
+// items) leaves the sub-screen and carries out that main item.
+void TMForm::MainMenuJump() {
+    int32_t ownItem = 0;
+    switch (ScreenKind) {
+        case skShipSelect: ownItem = 1; break;
+        case skOptions: ownItem = 3; break;
+        case skHighScores: ownItem = 4; break;
+        case skHelp: ownItem = 2; break;
+        default: return;
+    }
+    if (Menu.MainHover == 0 || Menu.MenuIndex != 0 || Menu.MainHover == ownItem) return;
+    const int32_t target = Menu.MainHover;
+    LeaveSubScreen();
+    MainMenu.EnterMainMenu(0, 1, false);
+    if (TMenuButton* own = Menu.Button(ownItem)) {
+        own->NormalLook();
+        own->Highlighted = false;
+    }
+    if (TMenuButton* hovered = Menu.Button(target)) {
+        hovered->HighlightLook();
+        hovered->Highlighted = true;
+    }
+    MainMenuItem(target);
+}
+
+void TMForm::LeaveSubScreen() {
+    switch (ScreenKind) {
+        case skShipSelect: ShipSelect.Leave(); break;
+        case skOptions: OptionsScreen.Leave(); break;
+        default: break;
+    }
+}
+
+void TMForm::MainMenuItem(int32_t item) {
+    if (MainMenu.IntroRunning()) return;
+    switch (item) {
+        case 1: ShipSelect.Build(); break;
+        case 3: OptionsScreen.Build(); break;
+        case 6: OpenDialog(dkExitGame); break;
+        default: break;  // help, high scores and the home page arrive with their screens
+    }
+}
+
+void TMForm::ShipSelectItem(int32_t item) {
+    if (ShipSelect.Fading()) return;
+    switch (item) {
+        case 7: ShipSelect.StepShip(-1); break;
+        case 8: ShipSelect.StepShip(+1); break;
+        case 9:
+            ShipSelect.Leave();
+            MainMenu.EnterMainMenu(0, 1, false);
+            MainMenu.LeaveMainMenu();
+            StartRace();
+            break;
+        case 10:
+            ShipSelect.Leave();
+            MainMenu.EnterMainMenu(0, 1, false);
+            break;
+        default: break;
+    }
+}
+
+void TMForm::OptionsItem(int32_t item) {
+    switch (item) {
+        case 7:
+            Options.FullScreen = !Options.FullScreen;
+            ApplyDisplayMode();
+            break;
+        case 8:
+            Options.MusicOn = !Options.MusicOn;
+            Music.StopMusic();
+            PlayScreenMusic();
+            break;
+        case 9: Options.SoundOn = !Options.SoundOn; break;
+        case 10: OptionsScreen.ToggleCountryEdit(); break;
+        case 11: ToggleBossCapture(); break;
+        case 12:
+            OptionsScreen.Leave();
+            MainMenu.EnterMainMenu(0, 3, false);
+            break;
+        default: break;
+    }
+}
+
+void TMForm::StartRace() {
+    Race = std::make_unique<TRace>(Services, MDXWaveList, Text, *this, ScreenKind);
+    Race->StartRace(ShipSelect.ShipType);
+}

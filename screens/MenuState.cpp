@@ -1,0 +1,34 @@
+#include "screens/MenuState.h"
+
+bool TMenuState::UpdateHighlight(bool withMainHover, int32_t mouseX, int32_t mouseY) {
+    for (int32_t item = MenuStart; item <= MenuEnd; ++item) {
+        TMenuButton* button = Button(item);
+        if (item == MenuIndex || !button) continue;
+        button->NormalLook();
+        button->Highlighted = false;
+    }
+    bool newlyHighlighted = false;
+    TMenuButton* current = MenuIndex != 0 && MenuIndex >= MenuStart && MenuIndex <= MenuEnd
+                               ? Button(MenuIndex)
+                               : nullptr;
+    if (current && !current->Highlighted) {
+        current->HighlightLook();
+        current->Highlighted = true;
+        newlyHighlighted = true;
+    }
+    MainHover = 0;
+    if (withMainHover) {
+        for (int32_t item = 1; item <= 6; ++item) {
+            if (Button(item) && Button(item)->Hit(mouseX, mouseY)) {
+                MainHover = item;
+                break;
+            }
+        }
+    }
+    return newlyHighlighted;
+}
+
+void TMenuState::KillMenuButtons() {
+    for (int32_t item = MenuStart; item <= MenuEnd; ++item)
+        if (TMenuButton* button = Button(item)) button->KillOnce();
+}
