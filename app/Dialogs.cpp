@@ -16,8 +16,14 @@ constexpr int32_t QuestionStyle = 1;
 
 bool HasPanel(TDialogKind kind) {
     switch (kind) {
-        case dkExitGame: case dkExitToMenu: case dkClearScores: case dkEnterName:
-        case dkSendResult: case dkSending: case dkResults: case dkCongratulations:
+        case dkExitGame:
+        case dkExitToMenu:
+        case dkClearScores:
+        case dkEnterName:
+        case dkSendResult:
+        case dkSending:
+        case dkResults:
+        case dkCongratulations:
             return true;
         default:
             return false;
@@ -25,7 +31,8 @@ bool HasPanel(TDialogKind kind) {
 }
 
 bool IsQuestion(TDialogKind kind) {
-    return kind == dkExitGame || kind == dkExitToMenu || kind == dkClearScores || kind == dkSendResult;
+    return kind == dkExitGame || kind == dkExitToMenu || kind == dkClearScores ||
+           kind == dkSendResult;
 }
 
 // The sounds a dialog silences: the ship's loops and its short effects.
@@ -34,14 +41,18 @@ constexpr int ShipSounds[] = {4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 
 }  // namespace
 
 void TMForm::OpenDialog(TDialogKind kind) {
-    if (DialogKind != dkNone) return;
-    for (int sound : ShipSounds) MDXWaveList.StopSound(sound);
+    if (DialogKind != dkNone)
+        return;
+    for (int sound : ShipSounds)
+        MDXWaveList.StopSound(sound);
     DialogKind = kind;
     savedMenuIndex_ = Menu.MenuIndex;
     savedMenuStart_ = Menu.MenuStart;
     savedMenuEnd_ = Menu.MenuEnd;
-    if (HasPanel(kind)) dialogPanel_ = TMyImageSprite::CreateAt(Services, 1, PanelImage, 239, 227, 14);
-    if (kind == dkEnterName) ShowPointer();
+    if (HasPanel(kind))
+        dialogPanel_ = TMyImageSprite::CreateAt(Services, 1, PanelImage, 239, 227, 14);
+    if (kind == dkEnterName)
+        ShowPointer();
     if (IsQuestion(kind)) {
         ShowPointer();
         Menu.MenuStart = YesItem;
@@ -56,8 +67,10 @@ void TMForm::OpenDialog(TDialogKind kind) {
         Menu.MenuButtons[YesItem] = yes;
         Menu.MenuButtons[NoItem] = no;
     }
-    if (kind == dkLevel) DialogTimer = 2000;
-    if (kind == dkTimeOver || kind == dkGameOver) DialogTimer = 3000;
+    if (kind == dkLevel)
+        DialogTimer = 2000;
+    if (kind == dkTimeOver || kind == dkGameOver)
+        DialogTimer = 3000;
     if (kind == dkEnterName) {
         nameCursor_ = NewSprite<TMyCursor>(Services, 1, 600, 15, 322, 275, 22);
         nameCursor_->Blinking = 1;
@@ -75,16 +88,22 @@ bool TMForm::CountDownDialog() {
 }
 
 void TMForm::DialogFrame(int32_t lagCount) {
-    if (IsQuestion(static_cast<TDialogKind>(DialogKind))) QuestionKeys(lagCount);
+    if (IsQuestion(static_cast<TDialogKind>(DialogKind)))
+        QuestionKeys(lagCount);
     switch (DialogKind) {
-        case dkExitGame: DrawCentred(QuestionStyle, "Exit the game?", 400, 281); break;
-        case dkExitToMenu: DrawCentred(QuestionStyle, "Exit to menu?", 400, 281); break;
+        case dkExitGame:
+            DrawCentred(QuestionStyle, "Exit the game?", 400, 281);
+            break;
+        case dkExitToMenu:
+            DrawCentred(QuestionStyle, "Exit to menu?", 400, 281);
+            break;
         case dkTimeOver:
             DrawCentred(CaptionStyle, "Your time is over,", 400, 251);
             DrawCentred(CaptionStyle, "Try again, please!", 400, 311);
             if (CountDownDialog()) {
                 CloseDialog();
-                if (Race) Race->StartLevel(false);
+                if (Race)
+                    Race->StartLevel(false);
             }
             break;
         case dkClearScores:
@@ -94,13 +113,16 @@ void TMForm::DialogFrame(int32_t lagCount) {
         case dkPause:
             DrawCentred(CaptionStyle, "Pause", 400, 300);
             // Each of the two keys closes once.
-            if (Input.P.Pressed) CloseDialog();
-            if (Input.Esc.Pressed) CloseDialog();
+            if (Input.P.Pressed)
+                CloseDialog();
+            if (Input.Esc.Pressed)
+                CloseDialog();
             break;
         case dkLevel:
-            DrawCentred(CaptionStyle, "Level " + std::to_string(Race ? Race->State().Level : 0), 400,
-                        300);
-            if (CountDownDialog()) CloseDialog();
+            DrawCentred(CaptionStyle, "Level " + std::to_string(Race ? Race->State().Level : 0),
+                        400, 300);
+            if (CountDownDialog())
+                CloseDialog();
             break;
         case dkGameOver:
             DrawCentred(CaptionStyle, "Game Over", 400, 300);
@@ -109,14 +131,19 @@ void TMForm::DialogFrame(int32_t lagCount) {
                 FinishGame();
             }
             break;
-        case dkEnterName: NameEntryFrame(lagCount); break;
+        case dkEnterName:
+            NameEntryFrame(lagCount);
+            break;
         case dkSendResult:
             DrawCentred(11, "Send the result to World's", 400, 261, 14);
             DrawCentred(11, "Highscores page?", 400, 291, 14);
             break;
-        case dkSending: SendingFrame(); break;
+        case dkSending:
+            SendingFrame();
+            break;
         case dkResults:
-            if (Race) Race->ResultsFrame();
+            if (Race)
+                Race->ResultsFrame();
             break;
         case dkCongratulations:
             DrawCentred(9, "CONGRATULATIONS!", 400, 271, 18);
@@ -126,31 +153,41 @@ void TMForm::DialogFrame(int32_t lagCount) {
                 FinishGame();
             }
             break;
-        default: break;
+        default:
+            break;
     }
-    if (ScreenKind == skRace && Race) Race->DrawRaceHud();
+    if (ScreenKind == skRace && Race)
+        Race->DrawRaceHud();
 }
 
 void TMForm::QuestionKeys(int32_t lagCount) {
     for (int32_t item : {YesItem, NoItem})
-        if (TMenuButton* button = Menu.Button(item)) button->MoveTree(lagCount);
+        if (TMenuButton* button = Menu.Button(item))
+            button->MoveTree(lagCount);
     Menu.UpdateHighlight(false, Input.MouseX, Input.MouseY);
-    if (Input.Y.Pressed) ChooseMenuItem(YesItem);
-    if (Input.N.Pressed) ChooseMenuItem(NoItem);
+    if (Input.Y.Pressed)
+        ChooseMenuItem(YesItem);
+    if (Input.N.Pressed)
+        ChooseMenuItem(NoItem);
     if (Input.Left.Pressed) {
-        if (Menu.MenuIndex < YesItem || Menu.MenuIndex > NoItem) Menu.MenuIndex = YesItem;
-        if (Menu.MenuIndex - 1 >= YesItem) --Menu.MenuIndex;
+        if (Menu.MenuIndex < YesItem || Menu.MenuIndex > NoItem)
+            Menu.MenuIndex = YesItem;
+        if (Menu.MenuIndex - 1 >= YesItem)
+            --Menu.MenuIndex;
     }
     if (Input.Right.Pressed) {
-        if (Menu.MenuIndex < YesItem || Menu.MenuIndex > NoItem) Menu.MenuIndex = NoItem;
-        if (Menu.MenuIndex + 1 <= NoItem) ++Menu.MenuIndex;
+        if (Menu.MenuIndex < YesItem || Menu.MenuIndex > NoItem)
+            Menu.MenuIndex = NoItem;
+        if (Menu.MenuIndex + 1 <= NoItem)
+            ++Menu.MenuIndex;
     }
 }
 
 void TMForm::DrawCentred(int32_t style, const std::string& text, int32_t x, int32_t y,
                          int32_t points) {
     Text.SetTextFont(style);
-    if (points > 0) Text.SetTextSize(points);
+    if (points > 0)
+        Text.SetTextSize(points);
     Text.DrawTextAt(text, x, y, true, true);
 }
 
@@ -163,7 +200,8 @@ void TMForm::NameEntryFrame(int32_t lagCount) {
         nameCursor_->X = Text.TextWidthIn(PlayerName, 10) / 2 + 402;
         nameCursor_->Advance(lagCount);
     }
-    if (TypedChar != '\r') return;
+    if (TypedChar != '\r')
+        return;
     TypedChar = 0;
     Saved.HighScores[NewHighScoreSlot] = {PlayerName, score};
     SortHighScores(Saved.HighScores);
@@ -186,7 +224,8 @@ void TMForm::SendingFrame() {
 
 void TMForm::DialogAnswer() {
     const bool yes = Menu.MenuIndex == YesItem;
-    if (!yes && Menu.MenuIndex != NoItem) return;
+    if (!yes && Menu.MenuIndex != NoItem)
+        return;
     switch (DialogKind) {
         case dkExitGame:
             CloseDialog();
@@ -197,11 +236,13 @@ void TMForm::DialogAnswer() {
             break;
         case dkExitToMenu:
             CloseDialog();
-            if (yes) FinishGame();
+            if (yes)
+                FinishGame();
             break;
         case dkClearScores:
             CloseDialog();
-            if (yes) Saved.ResetHighScores();
+            if (yes)
+                Saved.ResetHighScores();
             break;
         case dkSendResult:
             CloseDialog();
@@ -210,7 +251,8 @@ void TMForm::DialogAnswer() {
             else
                 EndGameToHighScores(4);
             break;
-        default: break;
+        default:
+            break;
     }
 }
 
@@ -221,14 +263,16 @@ void TMForm::FinishGame() {
         OpenDialog(dkEnterName);
         return;
     }
-    if (Race) Race->EndRace();
+    if (Race)
+        Race->EndRace();
     MainMenu.EnterMainMenu(0, 1, true);
 }
 
 // The end of a game that went through the send question: the main menu with mainItem
 // highlighted, then the high-score screen once it exists.
 void TMForm::EndGameToHighScores(int32_t mainItem) {
-    if (Race) Race->EndRace();
+    if (Race)
+        Race->EndRace();
     MainMenu.EnterMainMenu(0, mainItem, true);
 }
 
@@ -241,11 +285,14 @@ void TMForm::CloseDialog() {
         dialogPanel_->KillOnce();
         dialogPanel_ = nullptr;
     }
-    if (kind == dkEnterName) HidePointer();
+    if (kind == dkEnterName)
+        HidePointer();
     if (IsQuestion(kind)) {
-        if (ScreenKind == skRace) HidePointer();
+        if (ScreenKind == skRace)
+            HidePointer();
         for (int32_t item : {YesItem, NoItem}) {
-            if (TMenuButton* button = Menu.Button(item)) button->KillOnce();
+            if (TMenuButton* button = Menu.Button(item))
+                button->KillOnce();
             Menu.MenuButtons[item] = nullptr;
         }
     }
@@ -255,7 +302,8 @@ void TMForm::CloseDialog() {
         nameCursor_->KillOnce();
         nameCursor_ = nullptr;
     }
-    if ((kind == dkPause || kind == dkExitToMenu) && Race) Race->ResumeShipSounds();
+    if ((kind == dkPause || kind == dkExitToMenu) && Race)
+        Race->ResumeShipSounds();
     DialogKind = dkNone;
     if (BossMinimized) {
         BossMinimized = false;

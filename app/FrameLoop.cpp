@@ -3,18 +3,21 @@
 #include "app/Zorvex_unit.h"
 
 void TMForm::IdleFrame() {
-    if (!Active() || terminated_) return;
+    if (!Active() || terminated_)
+        return;
     MDXTimerTimer(MDXTimer.Tick(Backend.NowMs()));
 }
 
 void TMForm::MDXTimerTimer(int32_t lagCount) {
     const int32_t previousMenuIndex = Menu.MenuIndex;
-    if (!MDXDraw.CanDraw()) return;
+    if (!MDXDraw.CanDraw())
+        return;
     MDXDraw.BackSurface().Clear(0x000000);
     MDXSpriteEngine.DrawAll();
     Input.Poll(MDXInput);
     RunScreenFrame(lagCount);
-    if (Menu.MenuIndex != previousMenuIndex) MDXWaveList.PlaySound(SoundHighlightTick);
+    if (Menu.MenuIndex != previousMenuIndex)
+        MDXWaveList.PlaySound(SoundHighlightTick);
     MDXSpriteEngine.SweepDead();
     Timing = ComputeFrameTiming(MDXTimer.FrameRate(), RefreshRate);
     MDXDraw.Present();
@@ -24,17 +27,26 @@ void TMForm::MDXTimerTimer(int32_t lagCount) {
 void TMForm::RunScreenFrame(int32_t lagCount) {
     if (DialogKind != dkNone) {
         DialogFrame(lagCount);
-        if (ScreenKind == skOptions) OptionsScreen.DrawTexts();
+        if (ScreenKind == skOptions)
+            OptionsScreen.DrawTexts();
         return;
     }
     switch (ScreenKind) {
-        case skMainMenu: MainMenu.Frame(); break;
-        case skShipSelect: ShipSelect.Frame(); break;
-        case skOptions: OptionsScreen.Frame(lagCount); break;
-        case skRace:
-            if (Race) Race->RaceFrame(lagCount, Input);
+        case skMainMenu:
+            MainMenu.Frame();
             break;
-        default: break;  // help and high scores arrive with their screens
+        case skShipSelect:
+            ShipSelect.Frame();
+            break;
+        case skOptions:
+            OptionsScreen.Frame(lagCount);
+            break;
+        case skRace:
+            if (Race)
+                Race->RaceFrame(lagCount, Input);
+            break;
+        default:
+            break;  // help and high scores arrive with their screens
     }
 }
 

@@ -20,10 +20,17 @@ void TMForm::ActivateMenuItem() {
         return;
     }
     switch (ScreenKind) {
-        case skMainMenu: MainMenuItem(Menu.MenuIndex); break;
-        case skShipSelect: ShipSelectItem(Menu.MenuIndex); break;
-        case skOptions: OptionsItem(Menu.MenuIndex); break;
-        default: break;  // the race has no items; help and high scores arrive with their screens
+        case skMainMenu:
+            MainMenuItem(Menu.MenuIndex);
+            break;
+        case skShipSelect:
+            ShipSelectItem(Menu.MenuIndex);
+            break;
+        case skOptions:
+            OptionsItem(Menu.MenuIndex);
+            break;
+        default:
+            break;  // the race has no items; help and high scores arrive with their screens
     }
     MainMenuJump();
 }
@@ -33,13 +40,23 @@ void TMForm::ActivateMenuItem() {
 void TMForm::MainMenuJump() {
     int32_t ownItem = 0;
     switch (ScreenKind) {
-        case skShipSelect: ownItem = 1; break;
-        case skOptions: ownItem = 3; break;
-        case skHighScores: ownItem = 4; break;
-        case skHelp: ownItem = 2; break;
-        default: return;
+        case skShipSelect:
+            ownItem = 1;
+            break;
+        case skOptions:
+            ownItem = 3;
+            break;
+        case skHighScores:
+            ownItem = 4;
+            break;
+        case skHelp:
+            ownItem = 2;
+            break;
+        default:
+            return;
     }
-    if (Menu.MainHover == 0 || Menu.MenuIndex != 0 || Menu.MainHover == ownItem) return;
+    if (Menu.MainHover == 0 || Menu.MenuIndex != 0 || Menu.MainHover == ownItem)
+        return;
     const int32_t target = Menu.MainHover;
     LeaveSubScreen();
     MainMenu.EnterMainMenu(0, 1, false);
@@ -56,27 +73,45 @@ void TMForm::MainMenuJump() {
 
 void TMForm::LeaveSubScreen() {
     switch (ScreenKind) {
-        case skShipSelect: ShipSelect.Leave(); break;
-        case skOptions: OptionsScreen.Leave(); break;
-        default: break;
+        case skShipSelect:
+            ShipSelect.Leave();
+            break;
+        case skOptions:
+            OptionsScreen.Leave();
+            break;
+        default:
+            break;
     }
 }
 
 void TMForm::MainMenuItem(int32_t item) {
-    if (MainMenu.IntroRunning()) return;
+    if (MainMenu.IntroRunning())
+        return;
     switch (item) {
-        case 1: ShipSelect.Build(); break;
-        case 3: OptionsScreen.Build(); break;
-        case 6: OpenDialog(dkExitGame); break;
-        default: break;  // help, high scores and the home page arrive with their screens
+        case 1:
+            ShipSelect.Build();
+            break;
+        case 3:
+            OptionsScreen.Build();
+            break;
+        case 6:
+            OpenDialog(dkExitGame);
+            break;
+        default:
+            break;  // help, high scores and the home page arrive with their screens
     }
 }
 
 void TMForm::ShipSelectItem(int32_t item) {
-    if (ShipSelect.Fading()) return;
+    if (ShipSelect.Fading())
+        return;
     switch (item) {
-        case 7: ShipSelect.StepShip(-1); break;
-        case 8: ShipSelect.StepShip(+1); break;
+        case 7:
+            ShipSelect.StepShip(-1);
+            break;
+        case 8:
+            ShipSelect.StepShip(+1);
+            break;
         case 9:
             ShipSelect.Leave();
             MainMenu.EnterMainMenu(0, 1, false);
@@ -87,7 +122,8 @@ void TMForm::ShipSelectItem(int32_t item) {
             ShipSelect.Leave();
             MainMenu.EnterMainMenu(0, 1, false);
             break;
-        default: break;
+        default:
+            break;
     }
 }
 
@@ -102,14 +138,21 @@ void TMForm::OptionsItem(int32_t item) {
             Music.StopMusic();
             PlayScreenMusic();
             break;
-        case 9: Options.SoundOn = !Options.SoundOn; break;
-        case 10: OptionsScreen.ToggleCountryEdit(); break;
-        case 11: ToggleBossCapture(); break;
+        case 9:
+            Options.SoundOn = !Options.SoundOn;
+            break;
+        case 10:
+            OptionsScreen.ToggleCountryEdit();
+            break;
+        case 11:
+            ToggleBossCapture();
+            break;
         case 12:
             OptionsScreen.Leave();
             MainMenu.EnterMainMenu(0, 3, false);
             break;
-        default: break;
+        default:
+            break;
     }
 }
 

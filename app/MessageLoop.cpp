@@ -6,8 +6,10 @@ void RunMessageLoop(TMForm& form, platform::Backend& backend) {
     constexpr int InactiveWaitMs = 50;
     platform::InputEvent event;
     while (!form.Terminated()) {
-        while (!form.Terminated() && backend.PollEvent(event)) form.HandleEvent(event);
-        if (form.Terminated()) break;
+        while (!form.Terminated() && backend.PollEvent(event))
+            form.HandleEvent(event);
+        if (form.Terminated())
+            break;
         if (form.Active())
             form.IdleFrame();
         else

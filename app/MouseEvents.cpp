@@ -3,7 +3,8 @@
 #include "app/Zorvex_unit.h"
 
 void TMForm::HoverTest(bool keepWhenOutside) {
-    if (!keepWhenOutside) Menu.MenuIndex = 0;
+    if (!keepWhenOutside)
+        Menu.MenuIndex = 0;
     for (int32_t item = Menu.MenuStart; item <= Menu.MenuEnd; ++item) {
         const TMenuButton* button = Menu.Button(item);
         if (button && button->Hit(Input.MouseX, Input.MouseY)) {
@@ -25,4 +26,6 @@ void TMForm::MDXDrawMouseMove(uint8_t /*shift*/, int32_t x, int32_t y) {
         MDXWaveList.PlaySound(SoundHighlightTick);
 }
 
-void TMForm::MDXDrawClick() { ActivateMenuItem(); }
+void TMForm::MDXDrawClick() {
+    ActivateMenuItem();
+}

@@ -8,7 +8,7 @@
 namespace {
 
 struct TListContents {
-    int Count;                       // images 0..Count-1 must exist
+    int Count;                          // images 0..Count-1 must exist
     std::initializer_list<int> Unused;  // placeholders the game never draws
 };
 
@@ -21,18 +21,21 @@ constexpr TListContents ListContents[3] = {
 
 }  // namespace
 
-std::string ImageListPath(int list) { return "Data/Res/Res" + std::to_string(list) + ".dxg"; }
+std::string ImageListPath(int list) {
+    return "Data/Res/Res" + std::to_string(list) + ".dxg";
+}
 
 void CheckRequiredImages(const std::array<TImageList, 3>& lists) {
     for (int list = 1; list <= 3; ++list) {
         const TImageList& images = lists[list - 1];
         const TListContents& contents = ListContents[list - 1];
         if (images.Count() < contents.Count)
-            throw EFileOpenError(ImageListPath(list),
-                                 "It holds " + std::to_string(images.Count()) + " images, the game needs " +
-                                     std::to_string(contents.Count) + ".");
+            throw EFileOpenError(ImageListPath(list), "It holds " + std::to_string(images.Count()) +
+                                                          " images, the game needs " +
+                                                          std::to_string(contents.Count) + ".");
         for (int index = 0; index < contents.Count; ++index) {
-            if (std::ranges::find(contents.Unused, index) != contents.Unused.end()) continue;
+            if (std::ranges::find(contents.Unused, index) != contents.Unused.end())
+                continue;
             const TImageItem& item = images.Items(index);
             if (item.PatternWidth() <= 0 || item.PatternHeight() <= 0 || item.PatternCount() <= 0)
                 throw EFileOpenError(ImageListPath(list),

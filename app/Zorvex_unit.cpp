@@ -34,7 +34,8 @@ TMForm::~TMForm() {
 bool TMForm::FormCreate() {
     Backend.RaisePriority();
     // The random generator was seeded when the form was made; the display is open.
-    if (!LoadResources()) return false;
+    if (!LoadResources())
+        return false;
     Saved.LoadAll();
     ApplyDisplayMode();
     ScreenKind = skNone;
@@ -88,21 +89,43 @@ void TMForm::PlayScreenMusic() {
 void TMForm::HandleEvent(const platform::InputEvent& event) {
     using platform::EventKind;
     switch (event.Kind) {
-        case EventKind::KeyDown: FormKeyDown(event.Key, event.Shift); break;
-        case EventKind::KeyUp: FormKeyUp(event.Key, event.Shift); break;
-        case EventKind::Character: FormKeyPress(event.Character); break;
-        case EventKind::MouseMove: MDXDrawMouseMove(event.Shift, event.X, event.Y); break;
+        case EventKind::KeyDown:
+            FormKeyDown(event.Key, event.Shift);
+            break;
+        case EventKind::KeyUp:
+            FormKeyUp(event.Key, event.Shift);
+            break;
+        case EventKind::Character:
+            FormKeyPress(event.Character);
+            break;
+        case EventKind::MouseMove:
+            MDXDrawMouseMove(event.Shift, event.X, event.Y);
+            break;
         case EventKind::Click:
-        case EventKind::DoubleClick: MDXDrawClick(); break;
+        case EventKind::DoubleClick:
+            MDXDrawClick();
+            break;
         case EventKind::MouseDown:
-        case EventKind::MouseUp: break;  // the button state is read by nothing
-        case EventKind::CloseRequest: FormCloseQuery(); break;
-        case EventKind::Terminate: FormClose(); break;
-        case EventKind::Minimized: OnMinimized(); break;
-        case EventKind::Restored: OnRestored(); break;
-        case EventKind::FocusLost: focused_ = false; break;
+        case EventKind::MouseUp:
+            break;  // the button state is read by nothing
+        case EventKind::CloseRequest:
+            FormCloseQuery();
+            break;
+        case EventKind::Terminate:
+            FormClose();
+            break;
+        case EventKind::Minimized:
+            OnMinimized();
+            break;
+        case EventKind::Restored:
+            OnRestored();
+            break;
+        case EventKind::FocusLost:
+            focused_ = false;
+            break;
         case EventKind::FocusGained:
-            if (!focused_) MDXTimer.Reactivate(Backend.NowMs());
+            if (!focused_)
+                MDXTimer.Reactivate(Backend.NowMs());
             focused_ = true;
             break;
     }
@@ -112,27 +135,34 @@ void TMForm::HandleEvent(const platform::InputEvent& event) {
 // dialog stays and no pause opens.
 void TMForm::OnMinimized() {
     if (ScreenKind == skRace) {
-        if (DialogKind == dkLevel) CloseDialog();
+        if (DialogKind == dkLevel)
+            CloseDialog();
         OpenDialog(dkPause);
     }
     minimized_ = true;
 }
 
 void TMForm::OnRestored() {
-    if (minimized_) MDXTimer.Reactivate(Backend.NowMs());
+    if (minimized_)
+        MDXTimer.Reactivate(Backend.NowMs());
     minimized_ = false;
 }
 
 bool TMForm::FormCloseQuery() {
-    if (ScreenKind == skRace) OpenDialog(dkExitToMenu);
-    if (ScreenKind == skMainMenu) OpenDialog(dkExitGame);
+    if (ScreenKind == skRace)
+        OpenDialog(dkExitToMenu);
+    if (ScreenKind == skMainMenu)
+        OpenDialog(dkExitGame);
     return false;
 }
 
-void TMForm::FormClose() { Shutdown(); }
+void TMForm::FormClose() {
+    Shutdown();
+}
 
 void TMForm::Shutdown() {
-    if (shutDown_) return;
+    if (shutDown_)
+        return;
     shutDown_ = true;
     MDXSpriteEngine.SweepDead();
     // A capture still running gives the old boss key back, so the saved key is never lost.

@@ -126,7 +126,7 @@ public:
     TInputState Input;
     bool BossCapture = false;       // the options screen waits for a new boss key
     TBossKeyOptions SavedBossKeys;  // the pair taken when the capture started
-    bool BossMinimized = false;     // the boss key hid the game; the next CloseDialog restarts music
+    bool BossMinimized = false;  // the boss key hid the game; the next CloseDialog restarts music
 
     // What the game's sprites and screens reach the components through.
     TGameServices Services;

@@ -11,10 +11,11 @@
 int main() {
     try {
         auto backend = platform::CreateSdlBackend();
-        const auto seed = static_cast<uint32_t>(
-            std::chrono::steady_clock::now().time_since_epoch().count());
+        const auto seed =
+            static_cast<uint32_t>(std::chrono::steady_clock::now().time_since_epoch().count());
         TMForm form(*backend, seed);
-        if (!form.FormCreate()) return 1;
+        if (!form.FormCreate())
+            return 1;
         RunMessageLoop(form, *backend);
         return 0;
     } catch (const std::exception& error) {

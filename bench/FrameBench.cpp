@@ -9,7 +9,8 @@ namespace {
 // Clear, draw an empty tree, poll the keys, sweep, time and present: the frame loop's own cost.
 void EmptyFrame(benchmark::State& state) {
     GameHarness game(1, false);
-    for (auto _ : state) game.Frame(16);
+    for (auto _ : state)
+        game.Frame(16);
 }
 BENCHMARK(EmptyFrame)->Unit(benchmark::kMicrosecond);
 

@@ -20,9 +20,9 @@ public:
     // A new size clears the map to pattern 0 and the hit map to 1, even when it grows; the
     // current size keeps both.
     void SetMapSize(int32_t width, int32_t height);
-    int32_t ChipAt(int32_t col, int32_t row) const;  // -1 outside the map
+    int32_t ChipAt(int32_t col, int32_t row) const;           // -1 outside the map
     void SetChipAt(int32_t col, int32_t row, int32_t value);  // ignored outside the map
-    bool HitAt(int32_t col, int32_t row) const;  // false outside the map
+    bool HitAt(int32_t col, int32_t row) const;               // false outside the map
     // Stores the item; the size becomes the pattern size times the map size.
     void SetImageItem(const TImageItem* item);
 

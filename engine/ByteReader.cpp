@@ -1,7 +1,8 @@
 #include "ByteReader.h"
 
 void ByteReader::Need(size_t count, const char* what) const {
-    if (count > Left()) throw DataFormatError(std::string("The file is truncated (") + what + ").");
+    if (count > Left())
+        throw DataFormatError(std::string("The file is truncated (") + what + ").");
 }
 
 uint8_t ByteReader::U8() {
@@ -19,7 +20,8 @@ uint16_t ByteReader::U16() {
 uint32_t ByteReader::U32() {
     Need(4, "32-bit value");
     uint32_t value = 0;
-    for (int i = 3; i >= 0; --i) value = (value << 8) | bytes_[position_ + i];
+    for (int i = 3; i >= 0; --i)
+        value = (value << 8) | bytes_[position_ + i];
     position_ += 4;
     return value;
 }

@@ -7,9 +7,11 @@
 
 std::string ReadWholeFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
-    if (!in) throw EFileOpenError(path, std::string(std::strerror(errno)) + ".");
+    if (!in)
+        throw EFileOpenError(path, std::string(std::strerror(errno)) + ".");
     std::ostringstream bytes;
     bytes << in.rdbuf();
-    if (in.bad()) throw EFileOpenError(path, "The file cannot be read.");
+    if (in.bad())
+        throw EFileOpenError(path, "The file cannot be read.");
     return std::move(bytes).str();
 }

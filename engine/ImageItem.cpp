@@ -18,20 +18,23 @@ platform::Rect TImageItem::PatternRect(int32_t index) const {
 
 void TImageItem::DrawPattern(platform::Surface& surface, int32_t x, int32_t y,
                              int32_t pattern) const {
-    if (!picture_ || !ValidPattern(pattern)) return;
+    if (!picture_ || !ValidPattern(pattern))
+        return;
     surface.Copy(*picture_, PatternRect(pattern), x, y);
 }
 
 void TImageItem::DrawPatternAlpha(platform::Surface& surface, const platform::Rect& dest,
                                   int32_t pattern, int32_t alpha) const {
-    if (!picture_ || !ValidPattern(pattern) || alpha <= 0) return;
+    if (!picture_ || !ValidPattern(pattern) || alpha <= 0)
+        return;
     surface.CopyScaled(*picture_, PatternRect(pattern), dest, alpha > 255 ? 255 : alpha);
 }
 
-void TImageItem::DrawPatternRotated(platform::Surface& surface, int32_t x, int32_t y,
-                                    int32_t width, int32_t height, int32_t pattern,
-                                    double centreX, double centreY, int32_t angle) const {
-    if (!picture_ || !ValidPattern(pattern) || width == 0 || height == 0) return;
+void TImageItem::DrawPatternRotated(platform::Surface& surface, int32_t x, int32_t y, int32_t width,
+                                    int32_t height, int32_t pattern, double centreX, double centreY,
+                                    int32_t angle) const {
+    if (!picture_ || !ValidPattern(pattern) || width == 0 || height == 0)
+        return;
     const double degrees = (angle & 0xFF) * 360.0 / 256.0;
     surface.CopyRotated(*picture_, PatternRect(pattern), x, y, width, height, centreX * width,
                         centreY * height, degrees);

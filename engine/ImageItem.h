@@ -16,7 +16,8 @@ class Surface;
 
 class TImageItem {
 public:
-    TImageItem(std::string name, const TPatternGrid& grid, std::unique_ptr<platform::Picture> picture);
+    TImageItem(std::string name, const TPatternGrid& grid,
+               std::unique_ptr<platform::Picture> picture);
     ~TImageItem();
 
     const std::string& Name() const { return name_; }

@@ -18,7 +18,8 @@ public:
     // reason when it is missing, truncated or damaged; the list is then left as it was.
     void LoadFromFile(const std::string& path, platform::Surface& surface);
     // The same from bytes already in memory; path only names them in the error.
-    void LoadFromBytes(const std::string& bytes, const std::string& path, platform::Surface& surface);
+    void LoadFromBytes(const std::string& bytes, const std::string& path,
+                       platform::Surface& surface);
 
     int Count() const { return static_cast<int>(items_.size()); }
     // Throws std::out_of_range "List index out of bounds (%d)" outside 0..Count-1.

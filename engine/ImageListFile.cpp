@@ -11,7 +11,8 @@ constexpr int32_t MaxSide = 4096;
 
 // Reads width and height from the PNG signature and IHDR chunk, which must come first.
 void ReadPngSize(std::span<const uint8_t> png, int32_t& width, int32_t& height) {
-    static constexpr std::array<uint8_t, 8> Signature = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    static constexpr std::array<uint8_t, 8> Signature = {0x89, 'P',  'N',  'G',
+                                                         '\r', '\n', 0x1A, '\n'};
     if (png.size() < 33 || std::memcmp(png.data(), Signature.data(), Signature.size()) != 0 ||
         std::memcmp(png.data() + 12, "IHDR", 4) != 0)
         throw DataFormatError("A picture is not a PNG image.");
@@ -35,21 +36,26 @@ TImageListEntry ReadEntry(ByteReader& file) {
     ByteReader record(file.Bytes(recordLength, "image record"));
     TImageListEntry entry;
     entry.Name = record.Text(record.U16(), "image name");
-    if (entry.Name.size() > 255) throw DataFormatError("An image name is too long.");
+    if (entry.Name.size() > 255)
+        throw DataFormatError("An image name is too long.");
     entry.PatternWidth = record.I32In(0, MaxSide, "pattern width");
     entry.PatternHeight = record.I32In(0, MaxSide, "pattern height");
     entry.SkipWidth = record.I32In(0, MaxSide, "skip width");
     entry.SkipHeight = record.I32In(0, MaxSide, "skip height");
     const uint8_t transparent = record.U8();
     const uint8_t systemMemory = record.U8();
-    if (transparent > 1 || systemMemory > 1) throw DataFormatError("An image flag is out of range.");
+    if (transparent > 1 || systemMemory > 1)
+        throw DataFormatError("An image flag is out of range.");
     entry.Transparent = transparent == 1;
     entry.SystemMemory = systemMemory == 1;
-    if (record.U16() != 0) throw DataFormatError("A reserved field is not zero.");
+    if (record.U16() != 0)
+        throw DataFormatError("A reserved field is not zero.");
     entry.TransparentColor = record.U32In(0, 0xFFFFFF, "transparent colour");
-    const uint32_t pngLength = record.U32In(1, static_cast<uint32_t>(record.Left()), "picture length");
+    const uint32_t pngLength =
+        record.U32In(1, static_cast<uint32_t>(record.Left()), "picture length");
     const auto png = record.Bytes(pngLength, "picture");
-    if (record.Left() != 0) throw DataFormatError("An image record has trailing bytes.");
+    if (record.Left() != 0)
+        throw DataFormatError("An image record has trailing bytes.");
     ReadPngSize(png, entry.PictureWidth, entry.PictureHeight);
     entry.Png.assign(png.begin(), png.end());
     return entry;
@@ -59,12 +65,16 @@ TImageListEntry ReadEntry(ByteReader& file) {
 
 std::vector<TImageListEntry> ParseImageList(std::span<const uint8_t> bytes) {
     ByteReader file(bytes);
-    if (file.Text(8, "header") != Magic) throw DataFormatError("It is not an image list file.");
-    if (file.U32() != 1) throw DataFormatError("The image list version is not supported.");
+    if (file.Text(8, "header") != Magic)
+        throw DataFormatError("It is not an image list file.");
+    if (file.U32() != 1)
+        throw DataFormatError("The image list version is not supported.");
     const uint32_t count = file.U32In(0, MaxItems, "image count");
     std::vector<TImageListEntry> entries;
     entries.reserve(count);
-    for (uint32_t i = 0; i < count; ++i) entries.push_back(ReadEntry(file));
-    if (file.Left() != 0) throw DataFormatError("The file has trailing bytes.");
+    for (uint32_t i = 0; i < count; ++i)
+        entries.push_back(ReadEntry(file));
+    if (file.Left() != 0)
+        throw DataFormatError("The file has trailing bytes.");
     return entries;
 }

@@ -4,7 +4,9 @@
 #include "engine/Rounding.h"
 #include "engine/SpriteEngine.h"
 
-int32_t TImageSprite::FrameIndex() const { return Round(FramePos) + FirstFrame; }
+int32_t TImageSprite::FrameIndex() const {
+    return Round(FramePos) + FirstFrame;
+}
 
 void TImageSprite::SetImageItem(const TImageItem* item) {
     ImageItem = item;
@@ -17,7 +19,8 @@ void TImageSprite::Advance(int32_t moveCount) {
     if (FrameLoop) {
         if (FrameCount > 0) {
             FramePos -= Round(FramePos / FrameCount) * static_cast<double>(FrameCount);
-            if (FramePos < 0) FramePos += FrameCount;
+            if (FramePos < 0)
+                FramePos += FrameCount;
         } else {
             FramePos = 0;
         }
@@ -41,8 +44,10 @@ TRect TImageSprite::Bounds() const {
         const TRect& s = Engine->SurfaceRect;
         x = PositiveMod(x, s.Right + Width);
         y = PositiveMod(y, s.Bottom + Height);
-        if (x > s.Right) x = x - s.Right - Width;
-        if (y > s.Bottom) y = y - s.Bottom - Height;
+        if (x > s.Right)
+            x = x - s.Right - Width;
+        if (y > s.Bottom)
+            y = y - s.Bottom - Height;
     }
     return {x, y, x + Width, y + Height};
 }
@@ -55,7 +60,8 @@ TRect TImageSprite::DrawRect() const {
 }
 
 void TImageSprite::Render() {
-    if (!ImageItem || !Engine || !Engine->Surface) return;
+    if (!ImageItem || !Engine || !Engine->Surface)
+        return;
     const TRect r = DrawRect();
     ImageItem->DrawPattern(*Engine->Surface, r.Left, r.Top, FrameIndex());
 }

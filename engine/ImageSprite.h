@@ -9,11 +9,11 @@ class TImageSprite : public TSprite {
 public:
     using TSprite::TSprite;
 
-    int32_t FrameCount = 0;   // animation frames
+    int32_t FrameCount = 0;  // animation frames
     bool FrameLoop = false;
-    double FramePos = 0;      // animation position in frames
-    double FrameSpeed = 0;    // frames per move unit (ms)
-    int32_t FirstFrame = 0;   // pattern of frame 0
+    double FramePos = 0;                    // animation position in frames
+    double FrameSpeed = 0;                  // frames per move unit (ms)
+    int32_t FirstFrame = 0;                 // pattern of frame 0
     const TImageItem* ImageItem = nullptr;  // not owned: images belong to the lists
     bool PixelCollide = false;  // kept for completeness; the game tests collisions itself
     bool WrapAround = false;

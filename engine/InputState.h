@@ -18,7 +18,9 @@ struct TInputState {
     int32_t MouseX = 0;
     int32_t MouseY = 0;
 
-    bool AnyArrowPressed() const { return Up.Pressed || Down.Pressed || Left.Pressed || Right.Pressed; }
+    bool AnyArrowPressed() const {
+        return Up.Pressed || Down.Pressed || Left.Pressed || Right.Pressed;
+    }
 
     // Reads the keyboard and updates every pressed-this-frame flag.
     void Poll(platform::Keyboard& keyboard);

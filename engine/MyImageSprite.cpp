@@ -7,20 +7,12 @@ TMyImageSprite::TMyImageSprite(TGameServices& services, uint8_t imageList)
     FrameLoop = true;
 }
 
-TMyImageSprite* TMyImageSprite::CreateAt(TGameServices& services, uint8_t imageList,
-                                         int32_t imageIndex, double x, double y, int32_t z) {
+TMyImageSprite* TMyImageSprite::CreatePlaced(TGameServices& services, uint8_t imageList,
+                                             int32_t imageIndex, double x, double y, int32_t z,
+                                             bool centred) {
     auto* sprite = NewSprite<TMyImageSprite>(services, imageList);
     sprite->SelectImage(imageIndex);
-    sprite->Place(x, y, false);
-    sprite->SetZ(z);
-    return sprite;
-}
-
-TMyImageSprite* TMyImageSprite::CreateCentred(TGameServices& services, uint8_t imageList,
-                                              int32_t imageIndex, double x, double y, int32_t z) {
-    auto* sprite = NewSprite<TMyImageSprite>(services, imageList);
-    sprite->SelectImage(imageIndex);
-    sprite->Place(x, y, true);
+    sprite->Place(x, y, centred);
     sprite->SetZ(z);
     return sprite;
 }
@@ -31,7 +23,8 @@ void TMyImageSprite::Place(double x, double y, bool centred) {
 }
 
 void TMyImageSprite::SelectImage(int32_t imageIndex) {
-    if (ImageList == 1 || ImageList == 2) SetImageItem(&Services.List(ImageList).Items(imageIndex));
+    if (ImageList == 1 || ImageList == 2)
+        SetImageItem(&Services.List(ImageList).Items(imageIndex));
     Width = ImageItem ? ImageItem->PatternWidth() : 0;
     Height = ImageItem ? ImageItem->PatternHeight() : 0;
     FramePos = PrevFramePos = StartFramePos = 0;
@@ -46,15 +39,18 @@ void TMyImageSprite::StartAnimation(int32_t imageIndex, int32_t rate) {
 }
 
 void TMyImageSprite::KillOnce() {
-    if (Killed) return;
+    if (Killed)
+        return;
     Kill();
     Killed = true;
 }
 
 void TMyImageSprite::Render() {
-    if (!Visible) return;
+    if (!Visible)
+        return;
     if (AlphaOn && Alpha != 255) {
-        if (!ImageItem || !Engine || !Engine->Surface) return;
+        if (!ImageItem || !Engine || !Engine->Surface)
+            return;
         // Fades draw from X, Y without centring, and ignore FirstFrame.
         const TRect dest = {Trunc(X), Trunc(Y), Trunc(X + Width), Trunc(Y + Height)};
         ImageItem->DrawPatternAlpha(*Engine->Surface, dest, Trunc(FramePos), Alpha);
@@ -68,14 +64,18 @@ void TMyImageSprite::Advance(int32_t moveCount) {
     TImageSprite::Advance(moveCount);
     // Keeps the rounded frame inside 0..FrameCount-1 for loops; a clamped one-shot at
     // FrameCount - 1 is below the threshold.
-    if (FramePos > FrameCount - 0.5) FramePos = 0;
+    if (FramePos > FrameCount - 0.5)
+        FramePos = 0;
     SpriteCentreX = Trunc(X + Width / 2.0);
     SpriteCentreY = Trunc(Y + Height / 2.0);
     const bool wrapped = FramePos < PrevFramePos;
-    if (KillAtAnimEnd && wrapped) KillOnce();
-    if (HideAtAnimEnd && wrapped) Visible = false;
+    if (KillAtAnimEnd && wrapped)
+        KillOnce();
+    if (HideAtAnimEnd && wrapped)
+        Visible = false;
     PrevFramePos = FramePos;
     // Takes effect from the next move: a rate of 100 advances one pattern per nominal frame
     // whatever the real frame rate, since moveCount is the frame's elapsed ms.
-    if (AnimRate > 0) FrameSpeed = (1.0 / Services.Timing.FrameTime) * AnimRate / 100.0;
+    if (AnimRate > 0)
+        FrameSpeed = (1.0 / Services.Timing.FrameTime) * AnimRate / 100.0;
 }

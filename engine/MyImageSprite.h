@@ -14,15 +14,19 @@ public:
     TMyImageSprite(TGameServices& services, uint8_t imageList);
     // Top-left at (x, y).
     static TMyImageSprite* CreateAt(TGameServices& services, uint8_t imageList, int32_t imageIndex,
-                                    double x, double y, int32_t z);
+                                    double x, double y, int32_t z) {
+        return CreatePlaced(services, imageList, imageIndex, x, y, z, false);
+    }
     // Centred on (x, y).
     static TMyImageSprite* CreateCentred(TGameServices& services, uint8_t imageList,
-                                         int32_t imageIndex, double x, double y, int32_t z);
+                                         int32_t imageIndex, double x, double y, int32_t z) {
+        return CreatePlaced(services, imageList, imageIndex, x, y, z, true);
+    }
 
     bool AlphaOn = false;
-    int32_t Alpha = 255;     // opacity 0..255 when AlphaOn
-    int32_t AnimRate = 0;    // % of a pattern per nominal frame; 0 or less leaves FrameSpeed alone
-    uint8_t ImageList;       // 1 or 2; any other value keeps the current image on SelectImage
+    int32_t Alpha = 255;   // opacity 0..255 when AlphaOn
+    int32_t AnimRate = 0;  // % of a pattern per nominal frame; 0 or less leaves FrameSpeed alone
+    uint8_t ImageList;     // 1 or 2; any other value keeps the current image on SelectImage
     bool KillAtAnimEnd = false;
     bool HideAtAnimEnd = false;
     double PrevFramePos = 0;
@@ -37,6 +41,11 @@ public:
 
     void Render() override;
     void Advance(int32_t moveCount) override;
+
+private:
+    static TMyImageSprite* CreatePlaced(TGameServices& services, uint8_t imageList,
+                                        int32_t imageIndex, double x, double y, int32_t z,
+                                        bool centred);
 
 protected:
     // Sets X, Y so that (x, y) is the top-left corner, or the centre when centred.

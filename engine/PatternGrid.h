@@ -16,12 +16,17 @@ struct TPatternGrid {
     int32_t Rows() const { return Count(PictureHeight, PatternHeight, SkipHeight); }
     int32_t PatternCount() const { return Columns() * Rows(); }
     // Left and top of pattern index within the picture (index must be in 0..PatternCount-1).
-    int32_t PatternLeft(int32_t index) const { return (index % Columns()) * (PatternWidth + SkipWidth); }
-    int32_t PatternTop(int32_t index) const { return (index / Columns()) * (PatternHeight + SkipHeight); }
+    int32_t PatternLeft(int32_t index) const {
+        return (index % Columns()) * (PatternWidth + SkipWidth);
+    }
+    int32_t PatternTop(int32_t index) const {
+        return (index / Columns()) * (PatternHeight + SkipHeight);
+    }
 
 private:
     static int32_t Count(int32_t picture, int32_t pattern, int32_t skip) {
-        if (pattern <= 0) return 0;
+        if (pattern <= 0)
+            return 0;
         const int32_t step = pattern + skip;
         return picture / step + (picture % step == pattern ? 1 : 0);
     }

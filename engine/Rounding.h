@@ -5,8 +5,12 @@
 #include <cmath>
 #include <cstdint>
 
-inline int32_t Round(double value) { return static_cast<int32_t>(std::nearbyint(value)); }
-inline int32_t Trunc(double value) { return static_cast<int32_t>(std::trunc(value)); }
+inline int32_t Round(double value) {
+    return static_cast<int32_t>(std::nearbyint(value));
+}
+inline int32_t Trunc(double value) {
+    return static_cast<int32_t>(std::trunc(value));
+}
 
 // Remainder of truncating division plus the divisor when that remainder is negative.
 inline int32_t PositiveMod(int32_t value, int32_t divisor) {

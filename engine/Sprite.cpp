@@ -7,12 +7,15 @@
 #include "engine/SpriteEngine.h"
 
 TSprite::TSprite(TSprite* parent) : Parent(parent) {
-    if (!parent) return;
+    if (!parent)
+        return;
     parent->children_.push_back(this);
     parent->InsertIntoDrawOrder(this);
     Engine = dynamic_cast<TSpriteEngine*>(parent);
-    if (!Engine) Engine = parent->Engine;
-    if (Engine) ++Engine->SpriteCount;
+    if (!Engine)
+        Engine = parent->Engine;
+    if (Engine)
+        ++Engine->SpriteCount;
 }
 
 TSprite::~TSprite() {
@@ -47,15 +50,21 @@ void TSprite::InsertIntoDrawOrder(TSprite* sprite) {
 }
 
 void TSprite::SetZ(int32_t value) {
-    if (value == z_) return;
+    if (value == z_)
+        return;
     z_ = value;
-    if (!Parent) return;
+    if (!Parent)
+        return;
     std::erase(Parent->drawOrder_, this);
     Parent->InsertIntoDrawOrder(this);
 }
 
-double TSprite::WorldX() const { return Parent ? X + Parent->WorldX() : X; }
-double TSprite::WorldY() const { return Parent ? Y + Parent->WorldY() : Y; }
+double TSprite::WorldX() const {
+    return Parent ? X + Parent->WorldX() : X;
+}
+double TSprite::WorldY() const {
+    return Parent ? Y + Parent->WorldY() : Y;
+}
 
 TSprite* TSprite::Child(int index) const {
     if (children_.empty())
@@ -66,25 +75,30 @@ TSprite* TSprite::Child(int index) const {
 }
 
 void TSprite::ClearChildren() {
-    while (!children_.empty()) delete children_.back();
+    while (!children_.empty())
+        delete children_.back();
 }
 
 void TSprite::Kill() {
-    if (!Engine || IsDead) return;
+    if (!Engine || IsDead)
+        return;
     IsDead = true;
     Engine->DeadList.push_back(this);
 }
 
 void TSprite::MoveTree(int32_t moveCount) {
-    if (!Movable) return;
+    if (!Movable)
+        return;
     Advance(moveCount);
     // Sprites created during the pass are appended and wait for the next one.
     const int count = ChildCount();
-    for (int i = 0; i < count; ++i) children_[i]->MoveTree(moveCount);
+    for (int i = 0; i < count; ++i)
+        children_[i]->MoveTree(moveCount);
 }
 
 void TSprite::DrawTree() {
-    if (!Visible) return;
+    if (!Visible)
+        return;
     if (Engine) {
         const TRect b = Bounds();
         const TRect& s = Engine->SurfaceRect;
@@ -95,7 +109,8 @@ void TSprite::DrawTree() {
         }
     }
     const size_t count = drawOrder_.size();
-    for (size_t i = 0; i < count; ++i) drawOrder_[i]->DrawTree();
+    for (size_t i = 0; i < count; ++i)
+        drawOrder_[i]->DrawTree();
 }
 
 TRect TSprite::Bounds() const {
@@ -118,9 +133,10 @@ void TSprite::SearchPoint(const TSprite& parent, double px, double py, TSprite*&
         if (child->Visible) {
             const int32_t left = Round(child->X);
             const int32_t top = Round(child->Y);
-            const bool inside = left <= x && x <= left + child->Width && top <= y &&
-                                y <= top + child->Height;
-            if (inside && (!result || result->z_ < child->z_)) result = child;
+            const bool inside =
+                left <= x && x <= left + child->Width && top <= y && y <= top + child->Height;
+            if (inside && (!result || result->z_ < child->z_))
+                result = child;
         }
         SearchPoint(*child, px - child->X, py - child->Y, result);
     }

@@ -9,7 +9,8 @@ TSpriteEngine::~TSpriteEngine() {
 
 void TSpriteEngine::SetSurface(platform::Surface* surface) {
     Surface = surface;
-    if (!surface) return;
+    if (!surface)
+        return;
     SurfaceRect = surface->ClientRect();
     Width = SurfaceRect.Width();
     Height = SurfaceRect.Height();
@@ -21,5 +22,6 @@ void TSpriteEngine::Draw() {
 }
 
 void TSpriteEngine::Dead() {
-    while (!DeadList.empty()) delete DeadList.back();
+    while (!DeadList.empty())
+        delete DeadList.back();
 }

@@ -14,9 +14,9 @@ public:
     TSpriteEngine() : TSprite(nullptr) {}
     ~TSpriteEngine() override;
 
-    int32_t SpriteCount = 0;           // sprites alive in the tree, the root not counted
-    std::vector<TSprite*> DeadList;    // killed, not yet freed
-    int32_t DrawnCount = 0;            // sprites rendered by the last Draw
+    int32_t SpriteCount = 0;         // sprites alive in the tree, the root not counted
+    std::vector<TSprite*> DeadList;  // killed, not yet freed
+    int32_t DrawnCount = 0;          // sprites rendered by the last Draw
     platform::Surface* Surface = nullptr;
     TRect SurfaceRect;
 

@@ -11,7 +11,8 @@ public:
     // Follows the display: the surface while it can draw, null otherwise.
     void Attach(platform::Surface* surface) { engine_.SetSurface(surface); }
     void DrawAll() {
-        if (engine_.Surface) engine_.Draw();
+        if (engine_.Surface)
+            engine_.Draw();
     }
     void MoveAll(int32_t moveCount) { engine_.MoveTree(moveCount); }
     void SweepDead() { engine_.Dead(); }

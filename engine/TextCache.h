@@ -37,7 +37,7 @@ struct TTextKeyHash {
 };
 
 class TTextCache {
-  public:
+public:
     using TRender = std::function<TCachedText()>;
 
     // capacity >= 1 texts.
@@ -53,7 +53,7 @@ class TTextCache {
     size_t Count() const { return order_.size(); }
     size_t Capacity() const { return capacity_; }
 
-  private:
+private:
     struct TEntry {
         TTextKey Key;
         TCachedText Text;

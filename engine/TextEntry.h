@@ -11,10 +11,12 @@ inline bool IsNameChar(char c) {
 
 // Adds the character while the text is shorter than maxLength characters.
 inline void AppendChar(std::string& text, char c, size_t maxLength) {
-    if (text.size() < maxLength) text += c;
+    if (text.size() < maxLength)
+        text += c;
 }
 
 // Removes the last character; an empty text stays empty.
 inline void DeleteLastChar(std::string& text) {
-    if (!text.empty()) text.pop_back();
+    if (!text.empty())
+        text.pop_back();
 }

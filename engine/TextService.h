@@ -14,7 +14,7 @@ class Surface;
 }
 
 class TTextService {
-  public:
+public:
     // Texts kept rendered: a screen's worth of HUD, menu and dialog lines with room to spare.
     static constexpr size_t CachedTextLimit = 256;
 
@@ -53,7 +53,7 @@ class TTextService {
     // Rendered texts kept for drawing again.
     const TTextCache& Cache() const { return cache_; }
 
-  private:
+private:
     platform::Surface& surface_;
     platform::FontLibrary fonts_;
     TTextCache cache_{CachedTextLimit};

@@ -14,7 +14,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     try {
         list.LoadFromBytes(std::string(reinterpret_cast<const char*>(data), size), "fuzz",
                            display.BackSurface());
-        for (int i = 0; i < list.Count(); ++i) list.Items(i).DrawPattern(display.BackSurface(), 0, 0, 0);
+        for (int i = 0; i < list.Count(); ++i)
+            list.Items(i).DrawPattern(display.BackSurface(), 0, 0, 0);
     } catch (const EFileOpenError&) {
     }
     return 0;

@@ -21,7 +21,7 @@ struct TextImage {
 };
 
 class Font {
-  public:
+public:
     // Sizes are points at 96 dpi, so the em is points x 4/3 pixels. When bold is asked for and the
     // file's face is not bold, the glyphs are emboldened. Throws std::runtime_error when the file
     // cannot be opened. The font renderer must be started (FontLibrary does that).
@@ -43,7 +43,7 @@ class Font {
     // line). An empty text gives an empty picture.
     TextImage Render(const std::string& text, uint32_t rgb) const;
 
-  private:
+private:
     struct Close {
         void operator()(_TTF_Font* font) const;
     };

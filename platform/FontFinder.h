@@ -19,7 +19,7 @@ struct FontFile {
 };
 
 class FontFinder {
-  public:
+public:
     // Loads fontconfig's configuration and its list of installed fonts, owned by this finder
     // rather than shared process-wide. Throws std::runtime_error when they cannot be loaded.
     FontFinder();
@@ -32,7 +32,7 @@ class FontFinder {
     // face that was asked for) or has no file.
     std::optional<FontFile> Find(const std::string& family, bool bold) const;
 
-  private:
+private:
     struct Destroy {
         void operator()(_FcConfig* config) const;
     };

@@ -14,7 +14,7 @@
 namespace platform {
 
 class FontLibrary {
-  public:
+public:
     static constexpr const char* FallbackFamily = "DejaVu Sans";
 
     // Throws std::runtime_error when the font renderer or fontconfig cannot start, or the fallback
@@ -29,7 +29,7 @@ class FontLibrary {
     // open. The reference stays valid as long as the library.
     const Font& Get(const std::string& family, int points, bool bold);
 
-  private:
+private:
     // TTF_Init on construction, TTF_Quit on destruction. Declared first so that it outlives every
     // open font.
     struct Renderer {

@@ -26,13 +26,17 @@ constexpr uint16_t Right = 39;
 constexpr uint16_t Down = 40;
 constexpr uint16_t Insert = 45;
 constexpr uint16_t Delete = 46;
-constexpr uint16_t Digit0 = 48;  // '0'..'9' are 48..57
+constexpr uint16_t Digit0 = 48;   // '0'..'9' are 48..57
 constexpr uint16_t LetterA = 65;  // 'A'..'Z' are 65..90
 constexpr uint16_t F1 = 112;      // F1..F12 are 112..123
 constexpr uint16_t F12 = 123;
 
-constexpr uint16_t Letter(char upper) { return static_cast<uint16_t>(upper); }
-constexpr uint16_t FunctionKey(int n) { return static_cast<uint16_t>(F1 + n - 1); }
+constexpr uint16_t Letter(char upper) {
+    return static_cast<uint16_t>(upper);
+}
+constexpr uint16_t FunctionKey(int n) {
+    return static_cast<uint16_t>(F1 + n - 1);
+}
 }  // namespace vk
 
 namespace shift {

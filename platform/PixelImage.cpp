@@ -34,8 +34,8 @@ bool DecodePng(std::span<const uint8_t> png, PixelImage& image, std::string& err
     image.Height = argb->h;
     image.Argb.resize(static_cast<size_t>(argb->w) * argb->h);
     for (int y = 0; y < argb->h; ++y) {
-        const auto* row = reinterpret_cast<const uint32_t*>(static_cast<const uint8_t*>(argb->pixels) +
-                                                            static_cast<size_t>(y) * argb->pitch);
+        const auto* row = reinterpret_cast<const uint32_t*>(
+            static_cast<const uint8_t*>(argb->pixels) + static_cast<size_t>(y) * argb->pitch);
         std::copy(row, row + argb->w, image.Argb.begin() + static_cast<size_t>(y) * argb->w);
     }
     return true;

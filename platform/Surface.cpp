@@ -7,13 +7,17 @@
 namespace platform {
 
 namespace {
-SDL_Rect ToSdl(const Rect& rect) { return {rect.Left, rect.Top, rect.Width(), rect.Height()}; }
+SDL_Rect ToSdl(const Rect& rect) {
+    return {rect.Left, rect.Top, rect.Width(), rect.Height()};
+}
 }  // namespace
 
 Picture::Picture(SDL_Texture* texture, int width, int height)
     : texture_(texture), width_(width), height_(height) {}
 
-Picture::~Picture() { SDL_DestroyTexture(texture_); }
+Picture::~Picture() {
+    SDL_DestroyTexture(texture_);
+}
 
 Surface::Surface(SDL_Renderer* renderer, int width, int height)
     : renderer_(renderer), width_(width), height_(height) {}
@@ -21,13 +25,16 @@ Surface::Surface(SDL_Renderer* renderer, int width, int height)
 std::unique_ptr<Picture> Surface::CreatePicture(const PixelImage& image) {
     SDL_Texture* texture = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888,
                                              SDL_TEXTUREACCESS_STATIC, image.Width, image.Height);
-    if (!texture) throw std::runtime_error(std::string("Cannot create a texture: ") + SDL_GetError());
+    if (!texture)
+        throw std::runtime_error(std::string("Cannot create a texture: ") + SDL_GetError());
     SDL_UpdateTexture(texture, nullptr, image.Argb.data(), image.Width * 4);
     SDL_SetTextureBlendMode(texture, SDL_BLENDMODE_BLEND);
     return std::make_unique<Picture>(texture, image.Width, image.Height);
 }
 
-void Surface::Clear(uint32_t rgb) { FillRect(ClientRect(), rgb); }
+void Surface::Clear(uint32_t rgb) {
+    FillRect(ClientRect(), rgb);
+}
 
 void Surface::FillRect(const Rect& rect, uint32_t rgb) {
     SDL_SetRenderDrawColor(renderer_, (rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF, 0xFF);
@@ -70,8 +77,10 @@ uint32_t Surface::ReadPixel(int x, int y) const {
 
 PixelImage Surface::ReadAll() const {
     PixelImage image{width_, height_, std::vector<uint32_t>(static_cast<size_t>(width_) * height_)};
-    SDL_RenderReadPixels(renderer_, nullptr, SDL_PIXELFORMAT_ARGB8888, image.Argb.data(), width_ * 4);
-    for (uint32_t& pixel : image.Argb) pixel |= 0xFF000000;
+    SDL_RenderReadPixels(renderer_, nullptr, SDL_PIXELFORMAT_ARGB8888, image.Argb.data(),
+                         width_ * 4);
+    for (uint32_t& pixel : image.Argb)
+        pixel |= 0xFF000000;
     return image;
 }
 

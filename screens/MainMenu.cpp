@@ -14,7 +14,12 @@ struct TMainItem {
 
 // Items 1..6: ship selection, help, options, high scores, home page, exit.
 constexpr std::array<TMainItem, 6> MainItems = {{
-    {132, 2, 8}, {208, 3, 9}, {283, 4, 10}, {357, 5, 11}, {427, 6, 12}, {504, 7, 13},
+    {132, 2, 8},
+    {208, 3, 9},
+    {283, 4, 10},
+    {357, 5, 11},
+    {427, 6, 12},
+    {504, 7, 13},
 }};
 constexpr int32_t MainItemX = 452;
 constexpr int32_t IntroAlphaStep = 10;
@@ -26,7 +31,8 @@ constexpr int SoundIntroWhoosh = 0;
 void TMainMenu::EnterMainMenu(int32_t introFlag, int32_t index, bool fresh) {
     TMenuState& menu = context_.Menu;
     context_.ScreenKind = skMainMenu;
-    if (fresh) context_.Host.PlayScreenMusic();
+    if (fresh)
+        context_.Host.PlayScreenMusic();
     context_.Host.ShowPointer();
     menu.MenuStart = 1;
     menu.MenuEnd = 6;
@@ -44,11 +50,13 @@ void TMainMenu::EnterMainMenu(int32_t introFlag, int32_t index, bool fresh) {
     }
     for (int32_t item = 1; item <= 6; ++item) {
         TMenuButton* button = menu.Button(item);
-        if (!button) continue;
+        if (!button)
+            continue;
         button->AlphaOn = introRunning_ == 1;
         button->Alpha = introRunning_ == 1 ? 0 : 255;
     }
-    if (introRunning_ == 1) context_.Sounds.PlaySound(SoundIntroWhoosh);
+    if (introRunning_ == 1)
+        context_.Sounds.PlaySound(SoundIntroWhoosh);
 }
 
 void TMainMenu::Frame() {
@@ -60,12 +68,15 @@ void TMainMenu::Frame() {
     const TInputState& input = context_.Input;
     menu.UpdateHighlight(false, input.MouseX, input.MouseY);
     if (menu.MenuIndex >= 1 && menu.MenuIndex <= 6) {
-        if (input.Up.Pressed) menu.MenuIndex = menu.MenuIndex == 1 ? 6 : menu.MenuIndex - 1;
-        if (input.Down.Pressed) menu.MenuIndex = menu.MenuIndex == 6 ? 1 : menu.MenuIndex + 1;
+        if (input.Up.Pressed)
+            menu.MenuIndex = menu.MenuIndex == 1 ? 6 : menu.MenuIndex - 1;
+        if (input.Down.Pressed)
+            menu.MenuIndex = menu.MenuIndex == 6 ? 1 : menu.MenuIndex + 1;
     } else if (input.AnyArrowPressed()) {
         menu.MenuIndex = 1;
     }
-    if (input.Esc.Pressed) context_.Host.OpenDialog(dkExitGame);
+    if (input.Esc.Pressed)
+        context_.Host.OpenDialog(dkExitGame);
 }
 
 // The buttons appear one after another, 15 frames each, buttons 4 and 5 together. A finished
@@ -73,7 +84,8 @@ void TMainMenu::Frame() {
 void TMainMenu::IntroStep() {
     auto button = [&](int32_t item) { return context_.Menu.Button(item); };
     auto fade = [&](int32_t item) {
-        if (TMenuButton* b = button(item)) b->Alpha += IntroAlphaStep;
+        if (TMenuButton* b = button(item))
+            b->Alpha += IntroAlphaStep;
     };
     auto opaque = [&](int32_t item) {
         if (TMenuButton* b = button(item)) {
@@ -82,30 +94,38 @@ void TMainMenu::IntroStep() {
             b->NormalLook();
         }
     };
-    auto shown = [&](int32_t item) { return button(item) && button(item)->Alpha >= IntroOpaqueAlpha; };
+    auto shown = [&](int32_t item) {
+        return button(item) && button(item)->Alpha >= IntroOpaqueAlpha;
+    };
 
     fade(1);
-    if (!shown(1)) return;
+    if (!shown(1))
+        return;
     opaque(1);
     fade(2);
-    if (!shown(2)) return;
+    if (!shown(2))
+        return;
     opaque(2);
     fade(3);
-    if (!shown(3)) return;
+    if (!shown(3))
+        return;
     opaque(3);
     fade(4);
     fade(5);
-    if (!shown(4)) return;
+    if (!shown(4))
+        return;
     opaque(4);
     opaque(5);
     fade(6);
-    if (!shown(6)) return;
+    if (!shown(6))
+        return;
     opaque(6);
     introRunning_ = 0;
 }
 
 void TMainMenu::KillBackground() {
-    if (background_) background_->KillOnce();
+    if (background_)
+        background_->KillOnce();
     background_ = nullptr;
 }
 
@@ -115,5 +135,6 @@ void TMainMenu::LeaveMainMenu() {
     context_.Services.Root.Dead();
     // The main menu is the current screen here, so its items 1..6 are MenuStart..MenuEnd.
     context_.Menu.KillMenuButtons();
-    for (int32_t item = 1; item <= 6; ++item) context_.Menu.MenuButtons[item] = nullptr;
+    for (int32_t item = 1; item <= 6; ++item)
+        context_.Menu.MenuButtons[item] = nullptr;
 }

@@ -18,17 +18,21 @@ TMenuButton::TMenuButton(TGameServices& services, uint8_t imageList, double y, d
 }
 
 void TMenuButton::NormalLook() {
-    if (DialogZ) SetZ(15);
+    if (DialogZ)
+        SetZ(15);
     SelectImage(NormalImage);
     FramePos = NormalPattern;
-    if (RaiseOnHighlight) SetZ(NormalZ);
+    if (RaiseOnHighlight)
+        SetZ(NormalZ);
 }
 
 void TMenuButton::HighlightLook() {
-    if (DialogZ) SetZ(17);
+    if (DialogZ)
+        SetZ(17);
     SelectImage(HighImage);
     FramePos = HighPattern;
-    if (RaiseOnHighlight) SetZ(HighZ);
+    if (RaiseOnHighlight)
+        SetZ(HighZ);
 }
 
 bool TMenuButton::Hit(int32_t x, int32_t y) const {

@@ -13,7 +13,7 @@ public:
     int32_t NormalImage;
     int32_t HighPattern;
     int32_t NormalPattern;
-    int32_t HitWidth = -1;   // mouse hit size; -1 means the sprite's Width / Height
+    int32_t HitWidth = -1;  // mouse hit size; -1 means the sprite's Width / Height
     int32_t HitHeight = -1;
     bool Highlighted = false;
     bool DialogZ = false;           // the look also sets Z: 15 normal, 17 highlighted

@@ -3,7 +3,8 @@
 bool TMenuState::UpdateHighlight(bool withMainHover, int32_t mouseX, int32_t mouseY) {
     for (int32_t item = MenuStart; item <= MenuEnd; ++item) {
         TMenuButton* button = Button(item);
-        if (item == MenuIndex || !button) continue;
+        if (item == MenuIndex || !button)
+            continue;
         button->NormalLook();
         button->Highlighted = false;
     }
@@ -30,5 +31,6 @@ bool TMenuState::UpdateHighlight(bool withMainHover, int32_t mouseX, int32_t mou
 
 void TMenuState::KillMenuButtons() {
     for (int32_t item = MenuStart; item <= MenuEnd; ++item)
-        if (TMenuButton* button = Button(item)) button->KillOnce();
+        if (TMenuButton* button = Button(item))
+            button->KillOnce();
 }

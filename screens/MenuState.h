@@ -16,7 +16,8 @@ struct TMenuState {
     int32_t MainHover = 0;  // on a sub-screen, the main-menu button under the pointer (0 none)
 
     TMenuButton* Button(int32_t item) const {
-        return item >= 1 && item < static_cast<int32_t>(MenuButtons.size()) ? MenuButtons[item] : nullptr;
+        return item >= 1 && item < static_cast<int32_t>(MenuButtons.size()) ? MenuButtons[item]
+                                                                            : nullptr;
     }
 
     // Gives the items MenuStart..MenuEnd their looks for MenuIndex, changing a look only when the

@@ -14,8 +14,8 @@ struct TOptionsRow {
 
 // Items 7..11: Display, Music, Sound, Country, Boss Key.
 constexpr TOptionsRow Rows[5] = {
-    {9, 205, 440, 30, "Display:", 70, 221},   {37, 252, 299, 29, "Music:", 82, 267},
-    {37, 295, 299, 29, "Sound:", 87, 310},    {34, 341, 377, 78, "Country:", 215, 356},
+    {9, 205, 440, 30, "Display:", 70, 221},    {37, 252, 299, 29, "Music:", 82, 267},
+    {37, 295, 299, 29, "Sound:", 87, 310},     {34, 341, 377, 78, "Country:", 215, 356},
     {68, 432, 308, 77, "Boss Key:", 215, 448},
 };
 constexpr int32_t StyleLabel = 12;
@@ -36,7 +36,8 @@ std::string BossKeyName(const TBossKeyOptions& keys) {
         name = "SHIFT+";
     if (keys.BossKey >= vk::F1 && keys.BossKey <= vk::F12)
         name += "F" + std::to_string(keys.BossKey - vk::F1 + 1);
-    if (name.empty() || name.back() == '+') name += "?";
+    if (name.empty() || name.back() == '+')
+        name += "?";
     return name;
 }
 
@@ -81,17 +82,23 @@ void TOptionsScreen::Frame(int32_t lagCount) {
     // A newly highlighted row ends a running boss-key capture or country edit.
     if (menu.UpdateHighlight(true, input.MouseX, input.MouseY)) {
         context_.Host.EndBossCapture();
-        if (countryEdit_) ToggleCountryEdit();
+        if (countryEdit_)
+            ToggleCountryEdit();
     }
-    if (input.AnyArrowPressed() && (menu.MenuIndex < 7 || menu.MenuIndex > 11)) menu.MenuIndex = 7;
+    if (input.AnyArrowPressed() && (menu.MenuIndex < 7 || menu.MenuIndex > 11))
+        menu.MenuIndex = 7;
     if (!countryEdit_) {
-        if (input.Up.Pressed && menu.MenuIndex - 1 >= 7) --menu.MenuIndex;
-        if (input.Down.Pressed && menu.MenuIndex + 1 <= 11) ++menu.MenuIndex;
-        if (input.Esc.Pressed) context_.Host.ChooseMenuItem(12);
+        if (input.Up.Pressed && menu.MenuIndex - 1 >= 7)
+            --menu.MenuIndex;
+        if (input.Down.Pressed && menu.MenuIndex + 1 <= 11)
+            ++menu.MenuIndex;
+        if (input.Esc.Pressed)
+            context_.Host.ChooseMenuItem(12);
     } else if (input.Esc.Pressed) {
         context_.Host.ChooseMenuItem(10);
     }
-    if (context_.ScreenKind != skOptions) return;  // Esc left the screen
+    if (context_.ScreenKind != skOptions)
+        return;  // Esc left the screen
     context_.Services.Root.MoveTree(lagCount);
     DrawTexts();
     cursor_->X = context_.Text.TextWidthIn(context_.Options.Country, StyleValue) / 2 + 217;
@@ -115,17 +122,20 @@ void TOptionsScreen::DrawTexts() {
 
 void TOptionsScreen::ToggleCountryEdit() {
     countryEdit_ = !countryEdit_;
-    if (cursor_) cursor_->Blinking = cursor_->Blinking == 1 ? 0 : 1;
+    if (cursor_)
+        cursor_->Blinking = cursor_->Blinking == 1 ? 0 : 1;
 }
 
 void TOptionsScreen::Leave() {
     context_.ScreenKind = skNone;
     context_.Menu.KillMenuButtons();
-    for (TMyImageSprite* sprite : {static_cast<TMyImageSprite*>(title_), panel_, countryFrame_,
-                                   bossKeyFrame_, displayState_, musicState_, soundState_,
-                                   static_cast<TMyImageSprite*>(cursor_)})
-        if (sprite) sprite->KillOnce();
-    if (background_) background_->KillOnce();
+    for (TMyImageSprite* sprite :
+         {static_cast<TMyImageSprite*>(title_), panel_, countryFrame_, bossKeyFrame_, displayState_,
+          musicState_, soundState_, static_cast<TMyImageSprite*>(cursor_)})
+        if (sprite)
+            sprite->KillOnce();
+    if (background_)
+        background_->KillOnce();
     title_ = panel_ = countryFrame_ = bossKeyFrame_ = displayState_ = musicState_ = soundState_ =
         nullptr;
     cursor_ = nullptr;

@@ -13,7 +13,9 @@ constexpr int32_t MarkImage = 54;
 constexpr std::array<int32_t, 4> MarkRowY = {391, 412, 434, 456};
 constexpr int32_t FadeStep = 10;
 
-int32_t ShipPicture(int32_t ship) { return FirstShipPicture + ship - 1; }
+int32_t ShipPicture(int32_t ship) {
+    return FirstShipPicture + ship - 1;
+}
 
 }  // namespace
 
@@ -47,18 +49,27 @@ void TShipSelectScreen::Frame() {
     menu.UpdateHighlight(true, input.MouseX, input.MouseY);
     const int32_t index = menu.MenuIndex;
     if (input.Left.Pressed) {
-        if (index == 7) context_.Host.ChooseMenuItem(7);
-        if (index == 8) menu.MenuIndex = 7;
+        if (index == 7)
+            context_.Host.ChooseMenuItem(7);
+        if (index == 8)
+            menu.MenuIndex = 7;
     }
     if (input.Right.Pressed) {
-        if (index == 8) context_.Host.ChooseMenuItem(8);
-        if (index == 7) menu.MenuIndex = 8;
+        if (index == 8)
+            context_.Host.ChooseMenuItem(8);
+        if (index == 7)
+            menu.MenuIndex = 8;
     }
-    if (input.Up.Pressed && index == 9) menu.MenuIndex = 8;
-    if (input.Down.Pressed && (index == 7 || index == 8)) menu.MenuIndex = 9;
-    if (input.AnyArrowPressed() && (index < 7 || index > 9)) menu.MenuIndex = 7;
-    if (input.Esc.Pressed) context_.Host.ChooseMenuItem(10);
-    if (context_.ScreenKind != skShipSelect) return;  // left by Esc
+    if (input.Up.Pressed && index == 9)
+        menu.MenuIndex = 8;
+    if (input.Down.Pressed && (index == 7 || index == 8))
+        menu.MenuIndex = 9;
+    if (input.AnyArrowPressed() && (index < 7 || index > 9))
+        menu.MenuIndex = 7;
+    if (input.Esc.Pressed)
+        context_.Host.ChooseMenuItem(10);
+    if (context_.ScreenKind != skShipSelect)
+        return;  // left by Esc
 
     if (shipFade_ == 0) {
         pictureA_->AlphaOn = pictureB_->AlphaOn = false;
@@ -93,11 +104,14 @@ void TShipSelectScreen::DrawMarks() {
 }
 
 void TShipSelectScreen::StepShip(int32_t direction) {
-    if (shipFade_ != 0) return;
+    if (shipFade_ != 0)
+        return;
     shipFade_ = 1;
     pendingShip_ = ShipType + direction;
-    if (pendingShip_ < 1) pendingShip_ = 5;
-    if (pendingShip_ > 5) pendingShip_ = 1;
+    if (pendingShip_ < 1)
+        pendingShip_ = 5;
+    if (pendingShip_ > 5)
+        pendingShip_ = 1;
     pictureB_->SelectImage(ShipPicture(pendingShip_));
     pictureB_->Visible = true;
 }
@@ -105,8 +119,10 @@ void TShipSelectScreen::StepShip(int32_t direction) {
 void TShipSelectScreen::Leave() {
     context_.Menu.KillMenuButtons();
     for (TMyImageSprite* sprite : {title_, panel_, pictureA_, pictureB_})
-        if (sprite) sprite->KillOnce();
-    if (background_) background_->KillOnce();
+        if (sprite)
+            sprite->KillOnce();
+    if (background_)
+        background_->KillOnce();
     title_ = panel_ = pictureA_ = pictureB_ = nullptr;
     background_ = nullptr;
     context_.Services.Root.Dead();

@@ -8,9 +8,11 @@ namespace platform {
 
 HeadlessDisplay::HeadlessDisplay() {
     pixels_ = SDL_CreateRGBSurfaceWithFormat(0, 800, 600, 16, SDL_PIXELFORMAT_RGB565);
-    if (!pixels_) throw std::runtime_error(std::string("Cannot make the surface: ") + SDL_GetError());
+    if (!pixels_)
+        throw std::runtime_error(std::string("Cannot make the surface: ") + SDL_GetError());
     renderer_ = SDL_CreateSoftwareRenderer(pixels_);
-    if (!renderer_) throw std::runtime_error(std::string("Cannot draw in memory: ") + SDL_GetError());
+    if (!renderer_)
+        throw std::runtime_error(std::string("Cannot draw in memory: ") + SDL_GetError());
     surface_ = std::make_unique<Surface>(renderer_, 800, 600);
 }
 
@@ -30,7 +32,8 @@ void HeadlessDisplay::ShowError(const std::string& title, const std::string& tex
 }
 
 bool HeadlessBackend::PollEvent(InputEvent& event) {
-    if (events_.empty()) return false;
+    if (events_.empty())
+        return false;
     event = events_.front();
     events_.pop_front();
     return true;

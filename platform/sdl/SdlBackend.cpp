@@ -20,7 +20,9 @@ namespace {
 
 volatile std::sig_atomic_t terminationRequested = 0;
 
-void OnTerminationSignal(int) { terminationRequested = 1; }
+void OnTerminationSignal(int) {
+    terminationRequested = 1;
+}
 
 // SIGTERM and SIGINT close the game by other means: it saves and ends. SDL's own handlers would
 // turn them into a close request, which the game refuses.
@@ -37,11 +39,13 @@ public:
     void Read() override {
         int count = 0;
         const Uint8* state = SDL_GetKeyboardState(&count);
-        for (int i = 0; i < SDL_NUM_SCANCODES; ++i) held_[i] = i < count && state[i] != 0;
+        for (int i = 0; i < SDL_NUM_SCANCODES; ++i)
+            held_[i] = i < count && state[i] != 0;
     }
     bool IsDown(uint16_t virtualKey) const override {
         const SDL_Keycode key = sdl::SdlKeyFromVirtual(virtualKey);
-        if (key == SDLK_UNKNOWN) return false;
+        if (key == SDLK_UNKNOWN)
+            return false;
         const SDL_Scancode scancode = SDL_GetScancodeFromKey(key);
         return scancode > SDL_SCANCODE_UNKNOWN && scancode < SDL_NUM_SCANCODES && held_[scancode];
     }
@@ -56,7 +60,8 @@ public:
         SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
         SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
         if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0)
-            throw std::runtime_error(std::string("Cannot start the video system: ") + SDL_GetError());
+            throw std::runtime_error(std::string("Cannot start the video system: ") +
+                                     SDL_GetError());
         InstallSignalHandlers();
         display_ = std::make_unique<sdl::SdlDisplay>();
         audio_ = std::make_unique<sdl::SdlAudio>();
@@ -86,7 +91,8 @@ public:
         }
         SDL_Event sdlEvent;
         while (SDL_PollEvent(&sdlEvent))
-            if (Translate(sdlEvent, event)) return true;
+            if (Translate(sdlEvent, event))
+                return true;
         return false;
     }
 
@@ -114,12 +120,15 @@ private:
             case SDL_TEXTINPUT: {
                 const unsigned char first = static_cast<unsigned char>(in.text.text[0]);
                 // Only single printable ASCII characters can be typed into the game's fields.
-                if (first < 32 || first > 126 || in.text.text[1] != 0) return false;
+                if (first < 32 || first > 126 || in.text.text[1] != 0)
+                    return false;
                 out = {.Kind = EventKind::Character, .Character = static_cast<char>(first)};
                 return true;
             }
             case SDL_MOUSEMOTION:
-                out = {.Kind = EventKind::MouseMove, .Shift = CurrentShift(), .X = in.motion.x,
+                out = {.Kind = EventKind::MouseMove,
+                       .Shift = CurrentShift(),
+                       .X = in.motion.x,
                        .Y = in.motion.y};
                 return true;
             case SDL_MOUSEBUTTONDOWN:
@@ -132,21 +141,34 @@ private:
 
     bool TranslateWindowEvent(const SDL_WindowEvent& window, InputEvent& out) {
         switch (window.event) {
-            case SDL_WINDOWEVENT_CLOSE: out = {.Kind = EventKind::CloseRequest}; return true;
-            case SDL_WINDOWEVENT_MINIMIZED: out = {.Kind = EventKind::Minimized}; return true;
-            case SDL_WINDOWEVENT_RESTORED: out = {.Kind = EventKind::Restored}; return true;
-            case SDL_WINDOWEVENT_FOCUS_GAINED: out = {.Kind = EventKind::FocusGained}; return true;
-            case SDL_WINDOWEVENT_FOCUS_LOST: out = {.Kind = EventKind::FocusLost}; return true;
-            default: return false;
+            case SDL_WINDOWEVENT_CLOSE:
+                out = {.Kind = EventKind::CloseRequest};
+                return true;
+            case SDL_WINDOWEVENT_MINIMIZED:
+                out = {.Kind = EventKind::Minimized};
+                return true;
+            case SDL_WINDOWEVENT_RESTORED:
+                out = {.Kind = EventKind::Restored};
+                return true;
+            case SDL_WINDOWEVENT_FOCUS_GAINED:
+                out = {.Kind = EventKind::FocusGained};
+                return true;
+            case SDL_WINDOWEVENT_FOCUS_LOST:
+                out = {.Kind = EventKind::FocusLost};
+                return true;
+            default:
+                return false;
         }
     }
 
     bool TranslateKey(const SDL_KeyboardEvent& key, InputEvent& out) {
         const uint16_t virtualKey = sdl::VirtualKeyFromSdl(key.keysym.sym);
-        if (virtualKey == 0) return false;
+        if (virtualKey == 0)
+            return false;
         const uint8_t shiftByte = CurrentShift();
         const bool down = key.type == SDL_KEYDOWN;
-        out = {.Kind = down ? EventKind::KeyDown : EventKind::KeyUp, .Key = virtualKey,
+        out = {.Kind = down ? EventKind::KeyDown : EventKind::KeyUp,
+               .Key = virtualKey,
                .Shift = shiftByte};
         // Enter and Backspace are typed characters too; text input does not report them.
         // Enter pressed with Alt switches the display mode and is not typed.
@@ -159,9 +181,12 @@ private:
 
     bool TranslateButton(const SDL_MouseButtonEvent& button, InputEvent& out) {
         const bool down = button.type == SDL_MOUSEBUTTONDOWN;
-        out = {.Kind = down ? EventKind::MouseDown : EventKind::MouseUp, .Shift = CurrentShift(),
-               .X = button.x, .Y = button.y};
-        if (button.button != SDL_BUTTON_LEFT) return true;
+        out = {.Kind = down ? EventKind::MouseDown : EventKind::MouseUp,
+               .Shift = CurrentShift(),
+               .X = button.x,
+               .Y = button.y};
+        if (button.button != SDL_BUTTON_LEFT)
+            return true;
         // A click is reported on release; the second press of a double click is reported as
         // it happens and its release is no further click, as the window system does.
         if (!down && button.clicks < 2)
@@ -179,6 +204,8 @@ private:
 
 }  // namespace
 
-std::unique_ptr<Backend> CreateSdlBackend() { return std::make_unique<SdlBackend>(); }
+std::unique_ptr<Backend> CreateSdlBackend() {
+    return std::make_unique<SdlBackend>();
+}
 
 }  // namespace platform

@@ -14,36 +14,47 @@ Uint32 TargetFormat(SDL_Renderer* renderer) {
     SDL_RendererInfo info;
     if (SDL_GetRendererInfo(renderer, &info) == 0)
         for (Uint32 i = 0; i < info.num_texture_formats; ++i)
-            if (info.texture_formats[i] == SDL_PIXELFORMAT_RGB565) return SDL_PIXELFORMAT_RGB565;
+            if (info.texture_formats[i] == SDL_PIXELFORMAT_RGB565)
+                return SDL_PIXELFORMAT_RGB565;
     return SDL_PIXELFORMAT_ARGB8888;
 }
 
 }  // namespace
 
 SdlDisplay::SdlDisplay() {
-    window_ = SDL_CreateWindow("Zorvex", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, SurfaceWidth,
-                               SurfaceHeight, SDL_WINDOW_SHOWN);
-    if (!window_) throw std::runtime_error(std::string("Cannot open the window: ") + SDL_GetError());
-    renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_PRESENTVSYNC | SDL_RENDERER_TARGETTEXTURE);
-    if (!renderer_) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
-    if (!renderer_) throw std::runtime_error(std::string("Cannot draw in the window: ") + SDL_GetError());
+    window_ = SDL_CreateWindow("Zorvex", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                               SurfaceWidth, SurfaceHeight, SDL_WINDOW_SHOWN);
+    if (!window_)
+        throw std::runtime_error(std::string("Cannot open the window: ") + SDL_GetError());
+    renderer_ =
+        SDL_CreateRenderer(window_, -1, SDL_RENDERER_PRESENTVSYNC | SDL_RENDERER_TARGETTEXTURE);
+    if (!renderer_)
+        renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
+    if (!renderer_)
+        throw std::runtime_error(std::string("Cannot draw in the window: ") + SDL_GetError());
     // Full screen shows the surface scaled and centred, with black bars where the aspect differs.
     SDL_RenderSetLogicalSize(renderer_, SurfaceWidth, SurfaceHeight);
     target_ = SDL_CreateTexture(renderer_, TargetFormat(renderer_), SDL_TEXTUREACCESS_TARGET,
                                 SurfaceWidth, SurfaceHeight);
-    if (!target_) throw std::runtime_error(std::string("Cannot make the back surface: ") + SDL_GetError());
+    if (!target_)
+        throw std::runtime_error(std::string("Cannot make the back surface: ") + SDL_GetError());
     SDL_SetRenderTarget(renderer_, target_);
     surface_ = std::make_unique<Surface>(renderer_, SurfaceWidth, SurfaceHeight);
 }
 
 SdlDisplay::~SdlDisplay() {
     surface_.reset();
-    if (target_) SDL_DestroyTexture(target_);
-    if (renderer_) SDL_DestroyRenderer(renderer_);
-    if (window_) SDL_DestroyWindow(window_);
+    if (target_)
+        SDL_DestroyTexture(target_);
+    if (renderer_)
+        SDL_DestroyRenderer(renderer_);
+    if (window_)
+        SDL_DestroyWindow(window_);
 }
 
-bool SdlDisplay::CanDraw() const { return (SDL_GetWindowFlags(window_) & SDL_WINDOW_MINIMIZED) == 0; }
+bool SdlDisplay::CanDraw() const {
+    return (SDL_GetWindowFlags(window_) & SDL_WINDOW_MINIMIZED) == 0;
+}
 
 void SdlDisplay::Present() {
     SDL_SetRenderTarget(renderer_, nullptr);
@@ -73,7 +84,8 @@ void SdlDisplay::WaitForRefreshIfEarly() {
 int SdlDisplay::RefreshRate() const {
     SDL_DisplayMode mode;
     const int index = SDL_GetWindowDisplayIndex(window_);
-    if (index < 0 || SDL_GetCurrentDisplayMode(index, &mode) != 0 || mode.refresh_rate <= 1) return 60;
+    if (index < 0 || SDL_GetCurrentDisplayMode(index, &mode) != 0 || mode.refresh_rate <= 1)
+        return 60;
     return mode.refresh_rate;
 }
 

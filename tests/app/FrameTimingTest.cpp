@@ -56,14 +56,16 @@ TEST(FrameTimer, MeasuresOverPeriodsOfAtLeastOneSecond) {
 
 TEST(FrameTimer, ReactivationRestartsBothTheLagAndTheMeasuringPeriod) {
     platform::FrameTimer timer(0);
-    for (uint64_t now = 16; now <= 1008; now += 16) timer.Tick(now);
+    for (uint64_t now = 16; now <= 1008; now += 16)
+        timer.Tick(now);
     const int before = timer.FrameRate();
     ASSERT_GT(before, 55);
     // A minute away: the first frame back counts from the reactivation, and the pause does not
     // enter the measured rate.
     timer.Reactivate(61000);
     EXPECT_EQ(timer.Tick(61016), 16);
-    for (uint64_t now = 61032; now <= 62100; now += 16) timer.Tick(now);
+    for (uint64_t now = 61032; now <= 62100; now += 16)
+        timer.Tick(now);
     EXPECT_EQ(timer.FrameRate(), before);
 }
 

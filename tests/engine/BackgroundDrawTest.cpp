@@ -54,11 +54,11 @@ TEST(BackgroundDraw, UnwrappedMapDrawsOnlyItsOwnCellsAndLeavesNegativeChipsEmpty
     surface.Clear(0);
     engine.Draw();
 
-    EXPECT_EQ(surface.ReadPixel(0, 100), Red);    // cell (0, 0), half off the left edge
-    EXPECT_EQ(surface.ReadPixel(10, 100), 0u);    // cell (1, 0) is empty
-    EXPECT_EQ(surface.ReadPixel(20, 119), Red);   // cell (2, 1)
-    EXPECT_EQ(surface.ReadPixel(25, 100), 0u);    // past the map
-    EXPECT_EQ(surface.ReadPixel(0, 120), 0u);     // below the map
+    EXPECT_EQ(surface.ReadPixel(0, 100), Red);   // cell (0, 0), half off the left edge
+    EXPECT_EQ(surface.ReadPixel(10, 100), 0u);   // cell (1, 0) is empty
+    EXPECT_EQ(surface.ReadPixel(20, 119), Red);  // cell (2, 1)
+    EXPECT_EQ(surface.ReadPixel(25, 100), 0u);   // past the map
+    EXPECT_EQ(surface.ReadPixel(0, 120), 0u);    // below the map
 }
 
 }  // namespace

@@ -97,7 +97,8 @@ TEST_F(SpriteTreeTest, ChildrenCreatedDuringTheMovePassWaitForTheNextPass) {
     public:
         using TSprite::TSprite;
         void Advance(int32_t) override {
-            if (!spawned) NewSprite<TSprite>(Parent);
+            if (!spawned)
+                NewSprite<TSprite>(Parent);
             spawned = true;
         }
         bool spawned = false;
@@ -160,7 +161,8 @@ TEST(ImageSpriteAnimation, OneShotStopsOnItsLastFrame) {
     auto* sprite = NewSprite<TImageSprite>(&engine);
     sprite->FrameCount = 4;
     sprite->FrameSpeed = 0.5;
-    for (int i = 0; i < 10; ++i) sprite->Advance(1);
+    for (int i = 0; i < 10; ++i)
+        sprite->Advance(1);
     EXPECT_DOUBLE_EQ(sprite->FramePos, 3);
     EXPECT_DOUBLE_EQ(sprite->FrameSpeed, 0);
 }

@@ -8,14 +8,16 @@ namespace {
 // A folder of its own for each game, so that tests running side by side never share saved files.
 std::string FreshSaveFolder() {
     std::string pattern = (std::filesystem::temp_directory_path() / "zorvex-save-XXXXXX").string();
-    if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot make a save folder");
+    if (!mkdtemp(pattern.data()))
+        throw std::runtime_error("cannot make a save folder");
     return pattern;
 }
 }  // namespace
 
 GameHarness::GameHarness(uint32_t seed, bool startUp)
     : saveFolder_(FreshSaveFolder()), form_(std::make_unique<TMForm>(backend_, seed, saveFolder_)) {
-    if (startUp) startedUp_ = form_->FormCreate();
+    if (startUp)
+        startedUp_ = form_->FormCreate();
 }
 
 GameHarness::~GameHarness() {
@@ -27,12 +29,14 @@ GameHarness::~GameHarness() {
 void GameHarness::Frame(int32_t lagCount) {
     backend_.AdvanceClock(static_cast<uint64_t>(lagCount));
     platform::InputEvent event;
-    while (!form_->Terminated() && backend_.PollEvent(event)) form_->HandleEvent(event);
+    while (!form_->Terminated() && backend_.PollEvent(event))
+        form_->HandleEvent(event);
     form_->IdleFrame();
 }
 
 void GameHarness::Frames(int count, int32_t lagCount) {
-    for (int i = 0; i < count; ++i) Frame(lagCount);
+    for (int i = 0; i < count; ++i)
+        Frame(lagCount);
 }
 
 void GameHarness::KeyDown(uint16_t virtualKey, uint8_t shift) {
@@ -46,7 +50,8 @@ void GameHarness::KeyUp(uint16_t virtualKey, uint8_t shift) {
 }
 
 void GameHarness::Type(const std::string& text) {
-    for (char c : text) Send({.Kind = platform::EventKind::Character, .Character = c});
+    for (char c : text)
+        Send({.Kind = platform::EventKind::Character, .Character = c});
 }
 
 void GameHarness::MouseMove(int32_t x, int32_t y) {

@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "harness/ImageListTestFiles.h"
 #include "engine/ImageList.h"
+#include "harness/ImageListTestFiles.h"
 #include "harness/TestPictures.h"
 #include "platform/headless/HeadlessBackend.h"
 
@@ -19,7 +19,8 @@ protected:
         // A ship-like 20 x 40 picture: red nose half on top, blue tail half below.
         platform::PixelImage ship = SolidImage(20, 40, 0xFF000000 | Blue);
         for (int y = 0; y < 20; ++y)
-            for (int x = 0; x < 20; ++x) ship.At(x, y) = 0xFF000000 | Red;
+            for (int x = 0; x < 20; ++x)
+                ship.At(x, y) = 0xFF000000 | Red;
         item = MakeItem(surface, ship);
         surface.Clear(0);
     }

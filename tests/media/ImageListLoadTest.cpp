@@ -5,9 +5,9 @@
 
 #include <functional>
 
-#include "harness/ImageListTestFiles.h"
 #include "engine/FileOpenError.h"
 #include "engine/ImageList.h"
+#include "harness/ImageListTestFiles.h"
 #include "platform/headless/HeadlessBackend.h"
 
 namespace {
@@ -25,7 +25,8 @@ protected:
     }
 
     static void PutU32(std::string& bytes, size_t at, uint32_t value) {
-        for (int i = 0; i < 4; ++i) bytes[at + i] = static_cast<char>((value >> (8 * i)) & 0xFF);
+        for (int i = 0; i < 4; ++i)
+            bytes[at + i] = static_cast<char>((value >> (8 * i)) & 0xFF);
     }
 
     platform::HeadlessDisplay display;
@@ -33,9 +34,9 @@ protected:
 };
 
 TEST_F(ImageListLoad, KeepsOrderPatternsAndTheStoredSizes) {
-    const std::string file = Serialized({SolidRecord(64, 48, 0xFFFF0000),
-                                         SolidRecord(72 * 23, 72, 0xFF00FF00, 72, 72),
-                                         SolidRecord(50, 30, 0xFF0000FF, 20, 0)});
+    const std::string file =
+        Serialized({SolidRecord(64, 48, 0xFFFF0000), SolidRecord(72 * 23, 72, 0xFF00FF00, 72, 72),
+                    SolidRecord(50, 30, 0xFF0000FF, 20, 0)});
     ASSERT_EQ(LoadError(file), "");
     ASSERT_EQ(list.Count(), 3);
     EXPECT_EQ(list.Items(0).PatternWidth(), 64);  // 0 stored: the picture's size
@@ -62,14 +63,16 @@ TEST_F(ImageListLoad, MissingFileNamesTheFile) {
         list.LoadFromFile("Data/Res/NoSuchList.dxg", display.BackSurface());
         FAIL();
     } catch (const EFileOpenError& error) {
-        EXPECT_EQ(std::string(error.what()).rfind("Cannot open file \"Data/Res/NoSuchList.dxg\". ", 0),
-                  0u)
+        EXPECT_EQ(
+            std::string(error.what()).rfind("Cannot open file \"Data/Res/NoSuchList.dxg\". ", 0),
+            0u)
             << error.what();
     }
 }
 
 TEST_F(ImageListLoad, EveryDamageIsAnErrorAndLeavesTheListAsItWas) {
-    const std::string good = Serialized({SolidRecord(8, 8, 0xFF112233), SolidRecord(4, 4, 0xFF445566)});
+    const std::string good =
+        Serialized({SolidRecord(8, 8, 0xFF112233), SolidRecord(4, 4, 0xFF445566)});
     ASSERT_EQ(LoadError(good), "");
     // Header 16 bytes; first record: length u32, name length u16 + 5, 4 x i32, 2 x u8, u16,
     // colour u32, PNG length u32 at 16 + 4 + 2 + 5 + 16 + 4 + 4 = 51, PNG from 55.
@@ -100,7 +103,8 @@ TEST_F(ImageListLoad, EveryDamageIsAnErrorAndLeavesTheListAsItWas) {
         std::string bytes = good;
         damage(bytes);
         const std::string error = LoadError(bytes);
-        EXPECT_EQ(error.rfind("Cannot open file \"Data/Res/Test.dxg\". ", 0), 0u) << name << ": " << error;
+        EXPECT_EQ(error.rfind("Cannot open file \"Data/Res/Test.dxg\". ", 0), 0u)
+            << name << ": " << error;
         EXPECT_EQ(list.Count(), 2) << name;
     }
 }

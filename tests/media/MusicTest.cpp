@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "BinaryWriter.h"
-#include "harness/SoundTestFiles.h"
 #include "engine/Music.h"
+#include "harness/SoundTestFiles.h"
 #include "platform/headless/HeadlessBackend.h"
 
 namespace {

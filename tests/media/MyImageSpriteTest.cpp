@@ -13,9 +13,9 @@ class MyImageSpriteTest : public ::testing::Test {
 protected:
     MyImageSpriteTest() {
         engine.SetSurface(&display.BackSurface());
-        lists[0].LoadFromBytes(Serialized({SolidRecord(64, 48, 0xFFFF0000),
-                                           SolidRecord(80, 10, 0xFF00FF00, 10, 10)}),
-                               "list1", display.BackSurface());
+        lists[0].LoadFromBytes(
+            Serialized({SolidRecord(64, 48, 0xFFFF0000), SolidRecord(80, 10, 0xFF00FF00, 10, 10)}),
+            "list1", display.BackSurface());
         lists[1].LoadFromBytes(Serialized({SolidRecord(30, 20, 0xFF0000FF)}), "list2",
                                display.BackSurface());
     }

@@ -7,8 +7,8 @@
 #include <span>
 
 #include "BinaryWriter.h"
-#include "harness/SoundTestFiles.h"
 #include "engine/SoundListFile.h"
+#include "harness/SoundTestFiles.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 #include <gtest/gtest.h>
 
 #include "BinaryWriter.h"
-#include "harness/SoundTestFiles.h"
 #include "engine/FileOpenError.h"
 #include "engine/SoundList.h"
+#include "harness/SoundTestFiles.h"
 #include "platform/headless/HeadlessBackend.h"
 
 namespace {

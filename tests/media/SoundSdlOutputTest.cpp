@@ -12,8 +12,8 @@
 #include <thread>
 
 #include "BinaryWriter.h"
-#include "harness/SoundTestFiles.h"
 #include "engine/SoundList.h"
+#include "harness/SoundTestFiles.h"
 #include "platform/sdl/SdlAudio.h"
 
 namespace {

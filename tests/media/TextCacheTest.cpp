@@ -12,7 +12,7 @@
 namespace {
 
 class TextCacheTest : public testing::Test {
-  protected:
+protected:
     // Renders a 1 x 1 picture and counts the renders, so a test sees hits and misses.
     TCachedText Render() {
         ++renders;

@@ -33,7 +33,7 @@ std::optional<int> FirstLitRow(const platform::PixelImage& image, int fromX, int
 }
 
 class TextServiceTest : public testing::Test {
-  protected:
+protected:
     // What the surface shows after draw, on a fresh backdrop.
     template <typename Draw>
     platform::PixelImage Drawn(Draw draw) {

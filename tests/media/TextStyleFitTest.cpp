@@ -13,7 +13,7 @@
 namespace {
 
 class TextStyleFitTest : public testing::Test {
-  protected:
+protected:
     platform::HeadlessDisplay display;
     TTextService text_{display.BackSurface()};
 };

@@ -22,10 +22,13 @@ protected:
         game.Frame();
     }
     void SkipIntro() {
-        while (game.Form().MainMenu.IntroRunning()) game.Frame();
+        while (game.Form().MainMenu.IntroRunning())
+            game.Frame();
         game.Frame();
     }
-    int Played(int sound) { return game.Backend().AudioLog().Count(AudioCallKind::SoundPlay, sound); }
+    int Played(int sound) {
+        return game.Backend().AudioLog().Count(AudioCallKind::SoundPlay, sound);
+    }
     TMForm& form() { return game.Form(); }
 
     GameHarness game;

@@ -14,10 +14,10 @@ protected:
     MenuTest() {
         engine.SetSurface(&display.BackSurface());
         // Image 0: a two-pattern button (0 highlighted, 1 normal); image 1: another look.
-        lists[0].LoadFromBytes(Serialized({SolidRecord(100, 60, 0xFF203040, 100, 30),
-                                           SolidRecord(120, 30, 0xFF405060),
-                                           SolidRecord(4, 24, 0xFFFFFFFF)}),
-                               "list1", display.BackSurface());
+        lists[0].LoadFromBytes(
+            Serialized({SolidRecord(100, 60, 0xFF203040, 100, 30), SolidRecord(120, 30, 0xFF405060),
+                        SolidRecord(4, 24, 0xFFFFFFFF)}),
+            "list1", display.BackSurface());
     }
 
     TMenuButton* AddButton(int32_t item, double x, double y, int32_t highImage = 0) {
@@ -122,7 +122,8 @@ TEST_F(MenuTest, CursorBlinksWhileAdvancedAndHidesOnTheNextAdvanceWhenStopped) {
     cursor->Blinking = 1;
     cursor->Advance(100);  // BlinkLeft 0: flips at once
     EXPECT_TRUE(cursor->Visible);
-    for (int i = 0; i < 6; ++i) cursor->Advance(100);  // 600 ms counted down
+    for (int i = 0; i < 6; ++i)
+        cursor->Advance(100);  // 600 ms counted down
     EXPECT_TRUE(cursor->Visible);
     cursor->Advance(100);
     EXPECT_FALSE(cursor->Visible);
@@ -130,7 +131,8 @@ TEST_F(MenuTest, CursorBlinksWhileAdvancedAndHidesOnTheNextAdvanceWhenStopped) {
     cursor->Advance(100);
     EXPECT_FALSE(cursor->Visible);
 
-    for (int i = 0; i < 5; ++i) cursor->Advance(100);
+    for (int i = 0; i < 5; ++i)
+        cursor->Advance(100);
     EXPECT_TRUE(cursor->Visible);
     cursor->Blinking = 0;
     EXPECT_TRUE(cursor->Visible);  // not at once

@@ -21,7 +21,8 @@ TEST_F(OptionsTest, RowsDoNotWrapAndEscGoesBackToTheOptionsButton) {
     EXPECT_EQ(form().Menu.MenuIndex, 7);
     Press(vk::Up);
     EXPECT_EQ(form().Menu.MenuIndex, 7);
-    for (int i = 0; i < 6; ++i) Press(vk::Down);
+    for (int i = 0; i < 6; ++i)
+        Press(vk::Down);
     EXPECT_EQ(form().Menu.MenuIndex, 11);
     Press(vk::Escape);
     EXPECT_EQ(form().ScreenKind, skMainMenu);

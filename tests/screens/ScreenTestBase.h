@@ -10,7 +10,8 @@ class ScreenTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(game.StartedUp());
-        while (game.Form().MainMenu.IntroRunning()) game.Frame();
+        while (game.Form().MainMenu.IntroRunning())
+            game.Frame();
         game.Frame();
     }
 

@@ -14,7 +14,8 @@ protected:
         ASSERT_EQ(form().ScreenKind, skShipSelect);
     }
     void FinishFade() {
-        while (form().ShipSelect.Fading()) game.Frame();
+        while (form().ShipSelect.Fading())
+            game.Frame();
     }
 };
 

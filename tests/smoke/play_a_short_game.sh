@@ -4,7 +4,8 @@
 # game must exit with status 0 and leave both saved files, the high-score table at its defaults
 # with a valid check text.
 set -u
-binary=$1
+binary=$(realpath "$1")
+here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 # The game reads Data/ from its working folder: the generated lists and songs, and a fresh Save.
@@ -12,18 +13,8 @@ mkdir -p "$work/Data"
 cp -r "$(dirname "$binary")/Data/Res" "$(dirname "$binary")/Data/Music" "$work/Data/"
 cd "$work"
 
-"$binary" &
-pid=$!
-fail() { echo "FAIL: $*"; kill -KILL "$pid" 2>/dev/null; exit 1; }
-
-window=""
-for _ in $(seq 100); do
-    window=$(xdotool search --name '^Zorvex$' 2>/dev/null | head -n 1)
-    [ -n "$window" ] && break
-    kill -0 "$pid" 2>/dev/null || fail "the game ended before opening its window"
-    sleep 0.1
-done
-[ -n "$window" ] || fail "no window titled Zorvex"
+source "$here/game_window.sh"
+start_game "$binary"
 xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
 
 key() { xdotool key --window "$window" --delay 120 "$@"; sleep 0.4; }

@@ -4,18 +4,8 @@
 set -u
 binary=$1
 
-"$binary" &
-pid=$!
-fail() { echo "FAIL: $*"; kill -KILL "$pid" 2>/dev/null; exit 1; }
-
-window=""
-for _ in $(seq 50); do
-    window=$(xdotool search --name '^Zorvex$' 2>/dev/null | head -n 1)
-    [ -n "$window" ] && break
-    kill -0 "$pid" 2>/dev/null || fail "the game ended before opening its window"
-    sleep 0.1
-done
-[ -n "$window" ] || fail "no window titled Zorvex"
+source "$(dirname "$0")/game_window.sh"
+start_game "$binary"
 
 geometry=$(xdotool getwindowgeometry "$window" | awk '/Geometry/ {print $2}')
 [ "$geometry" = "800x600" ] || fail "the window is $geometry, not 800x600"

@@ -13,7 +13,8 @@ cairo_status_t AppendToVector(void* closure, const unsigned char* data, unsigned
 }
 
 void CheckRange(int32_t value, int32_t low, int32_t high, const char* what) {
-    if (value < low || value > high) throw std::invalid_argument(std::string(what) + " out of range");
+    if (value < low || value > high)
+        throw std::invalid_argument(std::string(what) + " out of range");
 }
 
 }  // namespace
@@ -27,18 +28,21 @@ std::vector<uint8_t> EncodePng(cairo_surface_t* surface) {
 }
 
 std::vector<uint8_t> SerializeImageList(const std::vector<ImageRecord>& images) {
-    if (images.size() > 1024) throw std::invalid_argument("too many images");
+    if (images.size() > 1024)
+        throw std::invalid_argument("too many images");
     BinaryWriter out;
     out.Text("ZVXIMGL1");
     out.U32(1);
     out.U32(static_cast<uint32_t>(images.size()));
     for (const ImageRecord& image : images) {
-        if (image.Name.size() > 255) throw std::invalid_argument("image name too long");
+        if (image.Name.size() > 255)
+            throw std::invalid_argument("image name too long");
         CheckRange(image.PatternWidth, 0, 4096, "PatternWidth");
         CheckRange(image.PatternHeight, 0, 4096, "PatternHeight");
         CheckRange(image.SkipWidth, 0, 4096, "SkipWidth");
         CheckRange(image.SkipHeight, 0, 4096, "SkipHeight");
-        if (image.Png.empty()) throw std::invalid_argument("image without picture");
+        if (image.Png.empty())
+            throw std::invalid_argument("image without picture");
         const size_t lengthAt = out.Size();
         out.U32(0);
         out.U16(static_cast<uint16_t>(image.Name.size()));

@@ -5,8 +5,10 @@
 #include "BinaryWriter.h"
 
 std::vector<uint8_t> EncodeWav(const std::vector<int16_t>& samples, int sampleRate, int channels) {
-    if (channels < 1 || channels > 2) throw std::invalid_argument("WAV needs 1 or 2 channels");
-    if (samples.empty()) throw std::invalid_argument("WAV without samples");
+    if (channels < 1 || channels > 2)
+        throw std::invalid_argument("WAV needs 1 or 2 channels");
+    if (samples.empty())
+        throw std::invalid_argument("WAV without samples");
     const uint32_t dataBytes = static_cast<uint32_t>(samples.size() * 2);
     BinaryWriter out;
     out.Text("RIFF");
@@ -22,21 +24,27 @@ std::vector<uint8_t> EncodeWav(const std::vector<int16_t>& samples, int sampleRa
     out.U16(16);
     out.Text("data");
     out.U32(dataBytes);
-    for (int16_t sample : samples) out.U16(static_cast<uint16_t>(sample));
+    for (int16_t sample : samples)
+        out.U16(static_cast<uint16_t>(sample));
     return out.Data();
 }
 
 std::vector<uint8_t> SerializeSoundList(const std::vector<SoundRecord>& sounds) {
-    if (sounds.size() > 256) throw std::invalid_argument("too many sounds");
+    if (sounds.size() > 256)
+        throw std::invalid_argument("too many sounds");
     BinaryWriter out;
     out.Text("ZVXSNDL1");
     out.U32(1);
     out.U32(static_cast<uint32_t>(sounds.size()));
     for (const SoundRecord& sound : sounds) {
-        if (sound.Name.size() > 255) throw std::invalid_argument("sound name too long");
-        if (sound.MaxCopies < 1 || sound.MaxCopies > 16) throw std::invalid_argument("MaxCopies");
-        if (sound.Volume > 128) throw std::invalid_argument("Volume");
-        if (sound.Pan < -100 || sound.Pan > 100) throw std::invalid_argument("Pan");
+        if (sound.Name.size() > 255)
+            throw std::invalid_argument("sound name too long");
+        if (sound.MaxCopies < 1 || sound.MaxCopies > 16)
+            throw std::invalid_argument("MaxCopies");
+        if (sound.Volume > 128)
+            throw std::invalid_argument("Volume");
+        if (sound.Pan < -100 || sound.Pan > 100)
+            throw std::invalid_argument("Pan");
         if (sound.Frequency != 0 && (sound.Frequency < 4000 || sound.Frequency > 192000))
             throw std::invalid_argument("Frequency");
         const std::vector<uint8_t> wav = EncodeWav(sound.Samples, sound.SampleRate, sound.Channels);

@@ -8,12 +8,12 @@
 struct SoundRecord {
     std::string Name;
     bool Looping = false;
-    uint8_t MaxCopies = 1;    // 1..16
-    uint8_t Volume = 128;     // 0..128
-    int8_t Pan = 0;           // -100..100
-    uint32_t Frequency = 0;   // Hz; 0 = the sample's own rate
-    int SampleRate = 44100;   // of Samples
-    int Channels = 1;         // 1 or 2, interleaved in Samples
+    uint8_t MaxCopies = 1;   // 1..16
+    uint8_t Volume = 128;    // 0..128
+    int8_t Pan = 0;          // -100..100
+    uint32_t Frequency = 0;  // Hz; 0 = the sample's own rate
+    int SampleRate = 44100;  // of Samples
+    int Channels = 1;        // 1 or 2, interleaved in Samples
     std::vector<int16_t> Samples;
 };
 
