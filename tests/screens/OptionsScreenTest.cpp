@@ -30,21 +30,18 @@ TEST_F(OptionsTest, RowsDoNotWrapAndEscGoesBackToTheOptionsButton) {
 }
 
 TEST_F(OptionsTest, TogglesMusicSoundAndDisplay) {
-    form().Menu.MenuIndex = 8;
-    Enter();
+    Choose(8);
     EXPECT_FALSE(form().Options.MusicOn);
     EXPECT_EQ(game.Backend().Music().PlayingSong(), 0);
     Enter();
     EXPECT_TRUE(form().Options.MusicOn);
     EXPECT_NE(game.Backend().Music().PlayingSong(), 0);
 
-    form().Menu.MenuIndex = 7;
-    Enter();
+    Choose(7);
     EXPECT_TRUE(form().Options.FullScreen);
     EXPECT_TRUE(game.Backend().Screen().FullScreen());
 
-    form().Menu.MenuIndex = 9;
-    Enter();
+    Choose(9);
     EXPECT_FALSE(form().Options.SoundOn);
     const int clicks = Played(2);
     Enter();  // with sound off the click of this very activation is silent
@@ -53,8 +50,7 @@ TEST_F(OptionsTest, TogglesMusicSoundAndDisplay) {
 }
 
 TEST_F(OptionsTest, CountryTakesNameCharactersWhileEditingAndEscEndsTheEditing) {
-    form().Menu.MenuIndex = 10;
-    Enter();
+    Choose(10);
     ASSERT_TRUE(form().OptionsScreen.CountryEdit());
     game.Type("Nor-way!\b\by");
     game.Frame();
@@ -70,8 +66,7 @@ TEST_F(OptionsTest, CountryTakesNameCharactersWhileEditingAndEscEndsTheEditing) 
 }
 
 TEST_F(OptionsTest, CountryStopsAtItsWidthInTheMeasuringStyle) {
-    form().Menu.MenuIndex = 10;
-    Enter();
+    Choose(10);
     game.Type(std::string(16, 'W'));
     game.Frame();
     const std::string country = form().Options.Country;
@@ -82,8 +77,7 @@ TEST_F(OptionsTest, CountryStopsAtItsWidthInTheMeasuringStyle) {
 }
 
 TEST_F(OptionsTest, CaptureShowsModifiersAndTakesTheFirstFunctionKey) {
-    form().Menu.MenuIndex = 11;
-    Enter();
+    Choose(11);
     ASSERT_TRUE(form().BossCapture);
     EXPECT_EQ(BossKeyName(form().BossKeys), "?");
     game.KeyDown(vk::Shift, shift::Shift);
@@ -100,8 +94,7 @@ TEST_F(OptionsTest, CaptureShowsModifiersAndTakesTheFirstFunctionKey) {
 }
 
 TEST_F(OptionsTest, CaptureWithoutAFunctionKeyGivesTheOldKeyBack) {
-    form().Menu.MenuIndex = 11;
-    Enter();
+    Choose(11);
     Enter();
     EXPECT_FALSE(form().BossCapture);
     EXPECT_EQ(form().BossKeys.BossKey, vk::F12);
@@ -116,8 +109,7 @@ TEST_F(OptionsTest, CaptureWithoutAFunctionKeyGivesTheOldKeyBack) {
 }
 
 TEST_F(OptionsTest, BossKeyInFullScreenLeavesTheGameMinimisedInAWindow) {
-    form().Menu.MenuIndex = 7;
-    Enter();
+    Choose(7);
     ASSERT_TRUE(form().Options.FullScreen);
     game.KeyDown(vk::F12);
     game.Frame();
@@ -129,8 +121,7 @@ TEST_F(OptionsTest, BossKeyInFullScreenLeavesTheGameMinimisedInAWindow) {
 }
 
 TEST_F(OptionsTest, CaptureStillRunningAtExitKeepsTheOldBossKey) {
-    form().Menu.MenuIndex = 11;
-    Enter();
+    Choose(11);
     ASSERT_TRUE(form().BossCapture);
     form().Shutdown();
     EXPECT_EQ(form().BossKeys.BossKey, vk::F12);

@@ -26,11 +26,13 @@ protected:
         game.Type("\r");
         game.Frame();
     }
-    // From the main menu: highlights main item and activates it.
-    void OpenMainItem(int32_t item) {
+    // Highlights item for a frame, as the keys or the pointer would, then presses Enter on it.
+    void Choose(int32_t item) {
         game.Form().Menu.MenuIndex = item;
+        game.Frame();
         Enter();
     }
+    void OpenMainItem(int32_t item) { Choose(item); }
     int Played(int sound) {
         return game.Backend().AudioLog().Count(platform::AudioCallKind::SoundPlay, sound);
     }

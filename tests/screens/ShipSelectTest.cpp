@@ -30,22 +30,19 @@ TEST_F(ShipSelectTest, StartIsHighlightedFirstAndArrowsMoveBetweenTheButtons) {
 }
 
 TEST_F(ShipSelectTest, PreviousFromShipOneWrapsToFiveAndNextFromFiveToOne) {
-    form().Menu.MenuIndex = 7;
-    Enter();
+    Choose(7);
     EXPECT_TRUE(form().ShipSelect.Fading());
     EXPECT_EQ(form().ShipSelect.ShipType, 1);  // the old ship until the fade ends
     FinishFade();
     EXPECT_EQ(form().ShipSelect.ShipType, 5);
-    form().Menu.MenuIndex = 8;
-    Enter();
+    Choose(8);
     FinishFade();
     EXPECT_EQ(form().ShipSelect.ShipType, 1);
     EXPECT_GE(Played(3), 2);
 }
 
 TEST_F(ShipSelectTest, ASecondPressDuringTheFadeOnlyClicks) {
-    form().Menu.MenuIndex = 8;
-    Enter();
+    Choose(8);
     const int clicks = Played(3);
     Enter();
     EXPECT_EQ(Played(3), clicks + 1);
@@ -56,8 +53,7 @@ TEST_F(ShipSelectTest, ASecondPressDuringTheFadeOnlyClicks) {
 }
 
 TEST_F(ShipSelectTest, TheFadeTakesTwentySixFrames) {
-    form().Menu.MenuIndex = 8;
-    Enter();  // the activation's frame already faded once
+    Choose(8);  // the activation's frame already faded once
     int frames = 1;
     while (form().ShipSelect.Fading()) {
         game.Frame();
@@ -67,8 +63,7 @@ TEST_F(ShipSelectTest, TheFadeTakesTwentySixFrames) {
 }
 
 TEST_F(ShipSelectTest, ChosenShipStaysWhenComingBackAndEscReturnsToItemOne) {
-    form().Menu.MenuIndex = 8;
-    Enter();
+    Choose(8);
     FinishFade();
     Press(vk::Escape);
     EXPECT_EQ(form().ScreenKind, skMainMenu);
@@ -78,11 +73,9 @@ TEST_F(ShipSelectTest, ChosenShipStaysWhenComingBackAndEscReturnsToItemOne) {
 }
 
 TEST_F(ShipSelectTest, StartBeginsTheRaceWithTheChosenShip) {
-    form().Menu.MenuIndex = 8;
-    Enter();
+    Choose(8);
     FinishFade();
-    form().Menu.MenuIndex = 9;
-    Enter();
+    Choose(9);
     EXPECT_EQ(form().ScreenKind, skRace);
     ASSERT_TRUE(form().Race);
     EXPECT_EQ(form().Race->State().ShipType, 2);
