@@ -6,7 +6,7 @@ start_game() {
     pid=$!
     window=""
     for _ in $(seq 100); do
-        window=$(xdotool search --name '^Zorvex$' 2>/dev/null | head -n 1)
+        window=$(xdotool search --name '^Zorvex$' 2>/dev/null | head -n 1 || true)
         [ -n "$window" ] && return 0
         kill -0 "$pid" 2>/dev/null || fail "the game ended before opening its window"
         sleep 0.1
