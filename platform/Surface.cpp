@@ -2,6 +2,8 @@
 
 #include <SDL.h>
 
+#include <algorithm>
+
 #include <stdexcept>
 
 namespace platform {
@@ -12,8 +14,8 @@ SDL_Rect ToSdl(const Rect& rect) {
 }
 }  // namespace
 
-Picture::Picture(SDL_Texture* texture, int width, int height)
-    : texture_(texture), width_(width), height_(height) {}
+Picture::Picture(SDL_Texture* texture, int width, int height, bool opaque)
+    : texture_(texture), width_(width), height_(height), opaque_(opaque) {}
 
 Picture::~Picture() {
     SDL_DestroyTexture(texture_);
@@ -28,8 +30,12 @@ std::unique_ptr<Picture> Surface::CreatePicture(const PixelImage& image) {
     if (!texture)
         throw std::runtime_error(std::string("Cannot create a texture: ") + SDL_GetError());
     SDL_UpdateTexture(texture, nullptr, image.Argb.data(), image.Width * 4);
-    SDL_SetTextureBlendMode(texture, SDL_BLENDMODE_BLEND);
-    return std::make_unique<Picture>(texture, image.Width, image.Height);
+    // A picture without see-through pixels is copied, not blended: far cheaper for the large
+    // backgrounds drawn every frame.
+    const bool opaque = std::all_of(image.Argb.begin(), image.Argb.end(),
+                                    [](uint32_t pixel) { return (pixel >> 24) == 0xFF; });
+    SDL_SetTextureBlendMode(texture, opaque ? SDL_BLENDMODE_NONE : SDL_BLENDMODE_BLEND);
+    return std::make_unique<Picture>(texture, image.Width, image.Height, opaque);
 }
 
 void Surface::Clear(uint32_t rgb) {
@@ -52,9 +58,15 @@ void Surface::Copy(const Picture& picture, const Rect& source, int x, int y) {
 void Surface::CopyScaled(const Picture& picture, const Rect& source, const Rect& dest, int alpha) {
     const SDL_Rect from = ToSdl(source);
     const SDL_Rect to = ToSdl(dest);
+    // A fade blends even an opaque picture.
+    const bool fading = alpha < 255;
+    if (fading && picture.Opaque())
+        SDL_SetTextureBlendMode(picture.Texture(), SDL_BLENDMODE_BLEND);
     SDL_SetTextureAlphaMod(picture.Texture(), static_cast<Uint8>(alpha));
     SDL_RenderCopy(renderer_, picture.Texture(), &from, &to);
     SDL_SetTextureAlphaMod(picture.Texture(), 255);
+    if (fading && picture.Opaque())
+        SDL_SetTextureBlendMode(picture.Texture(), SDL_BLENDMODE_NONE);
 }
 
 void Surface::CopyRotated(const Picture& picture, const Rect& source, double x, double y,

@@ -17,7 +17,8 @@ namespace platform {
 
 class Picture {
 public:
-    Picture(SDL_Texture* texture, int width, int height);
+    // opaque: no pixel of the picture is see-through.
+    Picture(SDL_Texture* texture, int width, int height, bool opaque);
     ~Picture();
     Picture(const Picture&) = delete;
     Picture& operator=(const Picture&) = delete;
@@ -25,11 +26,13 @@ public:
     int Width() const { return width_; }
     int Height() const { return height_; }
     SDL_Texture* Texture() const { return texture_; }
+    bool Opaque() const { return opaque_; }
 
 private:
     SDL_Texture* texture_;
     int width_;
     int height_;
+    bool opaque_;
 };
 
 class Surface {
