@@ -156,7 +156,11 @@ void TMForm::OptionsItem(int32_t item) {
     }
 }
 
+// No menu item answers during a race, only the dialogs.
 void TMForm::StartRace() {
+    Menu.MenuStart = 1;
+    Menu.MenuEnd = 0;
+    Menu.MenuIndex = 0;
     Race = std::make_unique<TRace>(Services, MDXWaveList, Text, *this, ScreenKind);
     Race->StartRace(ShipSelect.ShipType);
 }

@@ -19,4 +19,8 @@ void TInputState::Poll(platform::Keyboard& keyboard) {
     Update(Y, keyboard.IsDown(platform::vk::Letter('Y')));
     Update(N, keyboard.IsDown(platform::vk::Letter('N')));
     Update(Esc, keyboard.IsDown(platform::vk::Escape));
+    HHeld = keyboard.IsDown(platform::vk::Letter('H'));
+    SpaceHeld = keyboard.IsDown(platform::vk::Space);
+    ZHeld = keyboard.IsDown(platform::vk::Letter('Z'));
+    XHeld = keyboard.IsDown(platform::vk::Letter('X'));
 }

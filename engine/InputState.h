@@ -13,6 +13,11 @@ struct TKeyFlag {
 
 struct TInputState {
     TKeyFlag Up, Down, Left, Right, P, Y, N, Esc;
+    // The race's other keys, read only as held: horn, handbrake, fire and nitro.
+    bool HHeld = false;
+    bool SpaceHeld = false;
+    bool ZHeld = false;
+    bool XHeld = false;
     bool ShiftHeld = false;
     bool CtrlHeld = false;
     int32_t MouseX = 0;

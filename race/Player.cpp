@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "engine/Rounding.h"
+#include "race/RaceRank.h"
 #include "race/ScrollBackground.h"
 #include "race/ShipModels.h"
 
@@ -72,14 +73,16 @@ void TPlayer::ReadControls(const TRaceControls& controls) {
     KeyHorn = controls.Horn;
 }
 
-// The later race steps (asteroid spawner, shots, rank, engine sounds, weapon, nitro, the level
-// outcome's dialogs) take their places in this order as they arrive.
+// The later race steps (asteroid spawner, shots, engine sounds, weapon, nitro) take their places
+// in this order as they arrive.
 void TPlayer::Advance(int32_t moveCount) {
     TMyImageSprite::Advance(moveCount);
     BlinkStep();
     if (!Destroyed)
         TiltStep();
     FinishTest();
+    if (!Finished)
+        UpdateRank(race_);
     ComputeCorners();
     BumpBoostStep();
     if (race_.CollisionFrame && !Destroyed && !Invulnerable)
@@ -92,7 +95,7 @@ void TPlayer::Advance(int32_t moveCount) {
         ControlStep();
     Heading = Round(FineHeading / 2);
     if (Finished || TimeOver) {
-        Coast();
+        OutcomeStep();
         return;
     }
     OnTrack = OnTrackTest();
@@ -155,6 +158,7 @@ void TPlayer::PlaceOnTrack() {
 void TPlayer::ResetShip() {
     TimeOver = false;
     Destroyed = false;
+    OutcomeHandled = false;
     Speed = EngineSpeed = 0;
     StartAnimation(ShipModelOf(race_.ShipType).StraightImage, 0);
     TiltState = 0;

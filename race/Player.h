@@ -13,6 +13,12 @@
 
 class TScrollBackground;
 
+// The timed power-ups, numbered as the bonuses' power-up kinds.
+enum class TPowerUp : int32_t {
+    Invulnerability = 2,
+    Nitro = 3,
+};
+
 // The ship's fixed place on the screen (top-left), left of the instrument panel.
 constexpr double PlayerScreenX = 328;
 constexpr double PlayerScreenY = 400;
@@ -59,14 +65,25 @@ public:
     int32_t BumpBoostTime = 0;  // ms
 
     // Damage and the exhaust.
-    int32_t Energy = 4;         // cells, 0..4
-    bool Invulnerable = false;  // the power-up: opponents do not bump the ship
-    bool WreckTurned = false;   // the wreck's slide has been mirrored for this explosion
-    int32_t RespawnTimer = 0;   // ms of explosion left before the ship is put back
-    double BlinkPhase = 0;      // 0..2, the flame's flicker clock
+    int32_t Energy = 4;        // cells, 0..4
+    bool WreckTurned = false;  // the wreck's slide has been mirrored for this explosion
+    int32_t RespawnTimer = 0;  // ms of explosion left before the ship is put back
+    double BlinkPhase = 0;     // 0..2, the flame's flicker clock
     bool BlinkOn = false;
     TEngineSound EngineSound = TEngineSound::None;
     bool HornOn = false;
+
+    // Power-ups: invulnerability and nitro last a while; the super-shot waits to be fired.
+    bool Invulnerable = false;     // opponents do not bump the ship
+    int32_t InvulnerableTime = 0;  // ms left
+    bool NitroActive = false;
+    int32_t NitroTime = 0;  // ms left
+    bool SuperShotArmed = false;
+
+    // The level's outcome: its first frame has been seen, and the ms still to wait once the ship
+    // stands before the outcome's dialog.
+    bool OutcomeHandled = false;
+    int32_t OutcomeDelay = 0;
 
     // The race frame's copy of the keys into the control flags.
     void ReadControls(const TRaceControls& controls);
@@ -83,6 +100,13 @@ public:
     // Loses count energy cells; the last one costs a life and the ship explodes.
     void LoseEnergy(int32_t count);
     void Explode();
+
+    // Ends one timed power-up before its time is up, or once it is.
+    void EndPowerUp(TPowerUp powerUp);
+    // Ends both timed power-ups and disarms the super-shot: on an explosion and at a level start.
+    void EndPowerUps();
+    // The race frame's countdown of the timed power-ups; a used-up one ends.
+    void CountDownPowerUps();
 
     void PlayEngineSound(TEngineSound sound);
     // Stops the engine loops, and with all also the horn and the effects.
@@ -112,6 +136,9 @@ private:
     void Steer(double direction);
     void DragStep();
     bool OnTrackTest() const;
+    void OutcomeStep();
+    void StartOutcome();
+    void EndLevel();
     void Coast();
     void DrawFlame();
     void DrawShip();

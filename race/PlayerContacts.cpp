@@ -127,7 +127,7 @@ void TPlayer::Explode() {
     Destroyed = true;
     EngineSound = TEngineSound::None;
     HornOn = false;
-    Invulnerable = false;
+    EndPowerUps();
     race_.Sounds.PlaySound(ExplosionSound);
     SelectImage(ShipModelOf(race_.ShipType).ExplosionImage);
     FrameLoop = false;

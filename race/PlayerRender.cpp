@@ -16,10 +16,14 @@ constexpr int32_t FlameHeight = 34;
 // Straight ahead the flame wobbles between these two angles (1/256 turn) with the blink clock.
 constexpr int32_t FlameWobbleOn = 1;
 constexpr int32_t FlameWobbleOff = -2;
+// The opaque panel right of the race view, under the heads-up display's texts.
+constexpr int32_t PanelImage = 2;
+constexpr int32_t PanelX = 575;  // pixels
+constexpr int32_t PanelY = 0;
 }  // namespace
 
-// The rest of the race picture (opponents, shots, instruments, mini-map) joins this drawing
-// with the weapons and the instrument panel.
+// The rest of the race picture (opponents, shots, the panel's instruments and mini-map) joins
+// this drawing with the weapons and the instruments.
 void TPlayer::Render() {
     X = PlayerScreenX;
     Y = PlayerScreenY;
@@ -27,11 +31,12 @@ void TPlayer::Render() {
         return;
     if (Destroyed) {
         ImageItem->DrawPattern(*Engine->Surface, Trunc(X), Trunc(Y), Trunc(FramePos));
-        return;
+    } else {
+        if (KeyAccelerate && !Finished)
+            DrawFlame();
+        DrawShip();
     }
-    if (KeyAccelerate && !Finished)
-        DrawFlame();
-    DrawShip();
+    Services.List(RaceImageList).Items(PanelImage).DrawPattern(*Engine->Surface, PanelX, PanelY, 0);
 }
 
 // The flame's pivot lies above its picture, so that it hangs behind the ship's centre by

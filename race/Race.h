@@ -5,7 +5,6 @@
 // frames while the race screen is shown; dialogs are the form's, asked for through the host.
 
 #include <cstdint>
-#include <memory>
 
 #include "engine/GameServices.h"
 #include "engine/InputState.h"
@@ -15,7 +14,7 @@
 #include "race/RaceState.h"
 
 class TRaceHost {
-  public:
+public:
     virtual ~TRaceHost() = default;
     virtual void OpenDialog(TDialogKind kind) = 0;
     virtual void CloseDialog() = 0;
@@ -24,10 +23,9 @@ class TRaceHost {
 };
 
 class TRace {
-  public:
+public:
     TRace(TGameServices& services, TSoundList& sounds, TTextService& text, TRaceHost& host,
           TScreenKind& screenKind);
-    ~TRace();
     TRace(const TRace&) = delete;
     TRace& operator=(const TRace&) = delete;
 
@@ -36,7 +34,7 @@ class TRace {
     void StartRace(int32_t shipType);
     // Sets up the next level (next) or the same one again, and shows its caption.
     void StartLevel(bool next);
-    // One frame of the race while no dialog is open.
+    // One frame of the race while no dialog is open; input is this frame's poll.
     void RaceFrame(int32_t lagCount, const TInputState& input);
     void DrawRaceHud();
     // The results dialog's frame: shows its lines one by one, counts the time bonus, then adds
@@ -47,16 +45,25 @@ class TRace {
     // Frees the race's sprites; the screen becomes none.
     void EndRace();
 
-    // The ship's sounds: stopped when a dialog opens, resumed when a pause or the exit question
-    // closes.
-    void StopShipSounds();
+    // When a pause or the exit question closes: the engine loop again, and the horn if it was
+    // sounding.
     void ResumeShipSounds();
 
-    bool Running() const;
-    TRaceState& State();
-    const TRaceState& State() const;
+    // The race's sprites exist: from StartRace to EndRace.
+    bool Running() const { return state_.Player != nullptr; }
+    TRaceState& State() { return state_; }
+    const TRaceState& State() const { return state_; }
 
-  private:
-    struct TImpl;
-    std::unique_ptr<TImpl> impl_;
+private:
+    // What a new level and a repeated one share: the level's numbers, a fresh rank, a new track.
+    void SetUpLevel(int32_t level);
+    // The dialog the player's step asked for during the move pass.
+    void OpenRequestedDialog();
+    void ReadControls(const TInputState& input);
+
+    TGameServices& services_;
+    TTextService& text_;
+    TRaceHost& host_;
+    TScreenKind& screenKind_;
+    TRaceState state_;
 };

@@ -4,6 +4,7 @@
 #include <numbers>
 
 #include "race/Player.h"
+#include "race/ScrollBackground.h"
 
 void TRaceState::CountCollisionFrame() {
     FrameCounter = (FrameCounter + 1) % 3;
@@ -14,4 +15,8 @@ void TRaceState::CountCollisionFrame() {
 void TRaceState::FollowPlayer() {
     const double radians = Player->Heading * 2 * std::numbers::pi / 256;
     ScrollVelocity = {-std::sin(radians) * Player->Speed, std::cos(radians) * Player->Speed};
+}
+
+double TRaceState::PlayerWorldY() const {
+    return Track->WorldYFromScreen(Player->ShipCentreY);
 }

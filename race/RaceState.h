@@ -7,6 +7,7 @@
 
 #include "engine/ShellKinds.h"
 #include "engine/SoundList.h"
+#include "race/LevelResults.h"
 #include "race/RaceControls.h"
 #include "race/TrackGenerator.h"
 #include "race/TrackMap.h"
@@ -22,6 +23,10 @@ struct TScrollVelocity {
     double Y = 0;
 };
 
+// The nearest ship ahead and behind before the first rank is taken: the player's own world Y at
+// the start, so no distance shows.
+constexpr double NoShipNear = 106852.5;
+
 struct TRaceState {
     explicit TRaceState(TSoundList& sounds) : Sounds(sounds) {}
 
@@ -31,7 +36,20 @@ struct TRaceState {
     int32_t Level = 1;          // 1..10
     int32_t TrackLength = 300;  // rows of this level's track
     int32_t Lives = 3;
-    int32_t Score = 0;  // points of this game
+    int32_t Score = 0;       // points of this game
+    int32_t TimeLeft = 0;    // ms left in this level
+    int32_t BonusCount = 0;  // pick-ups scattered over this level
+    // The race position, 1 leading, and the ships racing (opponents + 1); both 0 until the first
+    // race frame of a level.
+    int32_t Rank = 0;
+    int32_t ShipCount = 0;
+    // World Y (pixels) of the nearest ship behind and ahead, and whether each is far enough for
+    // the HUD to show its distance.
+    double NearestBehindY = NoShipNear;
+    double NearestAheadY = NoShipNear;
+    bool BehindIndicator = false;
+    bool AheadIndicator = false;
+    TLevelResults Results;
 
     TRaceControls Controls;
     TScrollVelocity ScrollVelocity;
@@ -50,6 +68,8 @@ struct TRaceState {
 
     // The row of the finish line.
     int32_t FinishLineRow() const { return FinishLineRowOf(TrackLength); }
+    // World Y of the player's ship centre, pixels, from the track's window.
+    double PlayerWorldY() const;
     // Asks for a dialog unless one is already asked for this frame.
     void RequestDialog(TDialogKind dialog) {
         if (RequestedDialog == dkNone)

@@ -38,6 +38,9 @@ void TMainMenu::EnterMainMenu(int32_t introFlag, int32_t index, bool fresh) {
     menu.MenuEnd = 6;
     menu.MenuIndex = index;
     introRunning_ = introFlag;
+    // Coming back from a sub-screen the old background is still there: one is enough, and a
+    // forgotten one would lie over the race's track.
+    KillBackground();
     background_ = NewSprite<TScrollBackground>(context_.Services, 1, 1, 1, 1);
     if (fresh) {
         for (int32_t item = 1; item <= 6; ++item) {

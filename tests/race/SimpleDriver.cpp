@@ -25,15 +25,13 @@ bool IsBend(uint8_t rowKind) {
 }  // namespace
 
 int32_t TSimpleDriver::ShipRow() const {
-    const TScrollBackground& track = rig_.Track();
-    return static_cast<int32_t>(track.WorldYFromScreen(rig_.Player().ShipCentreY) / 72);
+    return static_cast<int32_t>(race_.PlayerWorldY() / 72);
 }
 
 void TSimpleDriver::Drive() {
-    TDrivingRig& rig = rig_;
-    const TScrollBackground& track = rig.Track();
-    const TPlayer& ship = rig.Player();
-    const TTrackMap& map = rig.Race().TrackMap;
+    const TScrollBackground& track = *race_.Track;
+    const TPlayer& ship = *race_.Player;
+    const TTrackMap& map = race_.TrackMap;
     const double worldX = track.ViewCol * 72 - track.X + ship.ShipCentreX;
     const int32_t aimRow = ShipRow() - AimRowsAhead;
     double roadHeading = 0;
@@ -47,15 +45,8 @@ void TSimpleDriver::Drive() {
     bool bendNear = false;
     for (int32_t row = ShipRow(); row >= ShipRow() - BrakeRowsAhead; --row)
         bendNear = bendNear || IsBend(map.RowKind(row));
-    Set(vk::Up, true);
-    Set(vk::Left, ship.FineHeading > wanted + DeadBand);
-    Set(vk::Right, ship.FineHeading < wanted - DeadBand);
-    Set(vk::Down, bendNear && ship.EngineSpeed > BendSpeed);
-}
-
-void TSimpleDriver::Set(uint16_t key, bool held) {
-    if (held)
-        rig_.Hold(key);
-    else
-        rig_.Release(key);
+    keys_.SetHeld(vk::Up, true);
+    keys_.SetHeld(vk::Left, ship.FineHeading > wanted + DeadBand);
+    keys_.SetHeld(vk::Right, ship.FineHeading < wanted - DeadBand);
+    keys_.SetHeld(vk::Down, bendNear && ship.EngineSpeed > BendSpeed);
 }

@@ -1,7 +1,7 @@
 #pragma once
-// A simple driver for the driving rig: the accelerator always held, steering a few rows ahead at
-// the road's centre line and along the road where it bends, braking when a bend is near and the
-// ship is too fast to turn in time.
+// A simple driver for a race on the headless game: the accelerator always held, steering a few
+// rows ahead at the road's centre line and along the road where it bends, braking when a bend is
+// near and the ship is too fast to turn in time.
 
 #include <cstdint>
 
@@ -9,7 +9,12 @@
 
 class TSimpleDriver {
 public:
-    explicit TSimpleDriver(TDrivingRig& rig) : rig_(rig) {}
+    // Drives the race's ship by holding keys on the headless keyboard: the rig's, or a whole
+    // game's.
+    TSimpleDriver(const TRaceState& race, platform::HeadlessKeyboard& keys)
+        : race_(race), keys_(keys) {}
+    explicit TSimpleDriver(TDrivingRig& rig)
+        : TSimpleDriver(rig.Race(), rig.Harness().Backend().Keys()) {}
 
     // Sets the held keys for the next frame.
     void Drive();
@@ -18,7 +23,6 @@ public:
     int32_t ShipRow() const;
 
 private:
-    void Set(uint16_t key, bool held);
-
-    TDrivingRig& rig_;
+    const TRaceState& race_;
+    platform::HeadlessKeyboard& keys_;
 };
