@@ -14,4 +14,18 @@ void EmptyFrame(benchmark::State& state) {
 }
 BENCHMARK(EmptyFrame)->Unit(benchmark::kMicrosecond);
 
+// Start-up on the headless backend: every list, sound and font loaded, the saved files read, the
+// main menu built and its first frame drawn.
+void StartUpToFirstFrame(benchmark::State& state) {
+    for (auto _ : state) {
+        GameHarness game;
+        if (!game.StartedUp()) {
+            state.SkipWithError("no game data: run the benchmarks from the build folder");
+            return;
+        }
+        game.Frame(16);
+    }
+}
+BENCHMARK(StartUpToFirstFrame)->Unit(benchmark::kMillisecond);
+
 }  // namespace
