@@ -40,6 +40,7 @@ bool TMForm::FormCreate() {
     ApplyDisplayMode();
     ScreenKind = skNone;
     MainMenu.EnterMainMenu(1, 1, true);
+    startedUp_ = true;
     return true;
 }
 
@@ -167,6 +168,8 @@ void TMForm::Shutdown() {
     MDXSpriteEngine.SweepDead();
     // A capture still running gives the old boss key back, so the saved key is never lost.
     EndBossCapture();
-    Saved.SaveAll();
+    // A start-up that failed never read the saved files; saving now would replace them with
+    // defaults.
+    if (startedUp_) Saved.SaveAll();
     terminated_ = true;
 }

@@ -174,6 +174,7 @@ private:
     bool minimized_ = false;
     bool terminated_ = false;
     bool shutDown_ = false;
+    bool startedUp_ = false;  // FormCreate ran to the end
     platform::WindowPlacement savedPlacement_;
     bool placementValid_ = false;
 };
