@@ -130,6 +130,7 @@ void PaintPlanet(cairo_t* context, art::Random& random) {
     art::AddColourStop(limb, 0.55, 0xFFB060, 0.9);
     art::AddColourStop(limb, 1, 0xFFE0B0, 1.0);
     cairo_set_source(context, limb);
+    cairo_pattern_destroy(limb);  // the context holds its own reference
     cairo_arc(context, cx, cy, radius, M_PI * 1.12, M_PI * 1.88);
     cairo_stroke(context);
     for (int halo = 1; halo <= 4; ++halo) {

@@ -34,6 +34,7 @@ void Halo(cairo_t* context, double x, double y, double radius, uint32_t colour, 
     cairo_pattern_add_color_stop_rgba(halo, 0, r, g, b, alpha);
     cairo_pattern_add_color_stop_rgba(halo, 1, r, g, b, 0);
     cairo_set_source(context, halo);
+    cairo_pattern_destroy(halo);  // the context holds its own reference
     cairo_arc(context, x, y, radius, 0, 2 * M_PI);
     cairo_fill(context);
 }

@@ -87,6 +87,7 @@ void PaintScrew(cairo_t* context, double x, double y) {
     cairo_pattern_add_color_stop_rgb(head, 0, 0.75, 0.77, 0.8);
     cairo_pattern_add_color_stop_rgb(head, 1, 0.22, 0.23, 0.26);
     cairo_set_source(context, head);
+    cairo_pattern_destroy(head);  // the context holds its own reference
     cairo_fill(context);
     cairo_move_to(context, x - 1.7, y + 1.7);
     cairo_line_to(context, x + 1.7, y - 1.7);
@@ -117,6 +118,7 @@ void PaintRaceEdge(cairo_t* context) {
     cairo_pattern_add_color_stop_rgb(bevel, 0.3, 0.5, 0.52, 0.56);
     cairo_pattern_add_color_stop_rgb(bevel, 1, 0.16, 0.17, 0.19);
     cairo_set_source(context, bevel);
+    cairo_pattern_destroy(bevel);  // the context holds its own reference
     cairo_fill(context);
     cairo_rectangle(context, x + 8, 0, 2, PanelHeight);
     cairo_set_source_rgba(context, Accent.R, Accent.G, Accent.B, 0.85);

@@ -128,13 +128,15 @@ void Echo(Timeline& timeline, int from, int to, int bar, int bars, int delayRows
           double volumeScale) {
     const int start = bar * kRowsPerBar;
     for (int row = start; row < start + bars * kRowsPerBar; ++row) {
-        const xm::Cell* source = timeline.Find(row, from);
-        if (source == nullptr || source->Note == 0)
+        const xm::Cell* found = timeline.Find(row, from);
+        if (found == nullptr || found->Note == 0)
             continue;
+        // A copy: reaching the delayed row may grow the timeline and move every cell.
+        const xm::Cell source = *found;
         xm::Cell& target = timeline.At(row + delayRows, to);
-        target = *source;
-        if (source->Volume >= xm::SetVolume(0) && source->Volume <= xm::SetVolume(64)) {
-            const int volume = source->Volume - xm::SetVolume(0);
+        target = source;
+        if (source.Volume >= xm::SetVolume(0) && source.Volume <= xm::SetVolume(64)) {
+            const int volume = source.Volume - xm::SetVolume(0);
             target.Volume = xm::SetVolume(static_cast<int>(std::lround(volume * volumeScale)));
         }
     }
