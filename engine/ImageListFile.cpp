@@ -1,5 +1,7 @@
 #include "ImageListFile.h"
 
+#include "engine/ListFile.h"
+
 #include <array>
 #include <cstring>
 
@@ -64,17 +66,6 @@ TImageListEntry ReadEntry(ByteReader& file) {
 }  // namespace
 
 std::vector<TImageListEntry> ParseImageList(std::span<const uint8_t> bytes) {
-    ByteReader file(bytes);
-    if (file.Text(8, "header") != Magic)
-        throw DataFormatError("It is not an image list file.");
-    if (file.U32() != 1)
-        throw DataFormatError("The image list version is not supported.");
-    const uint32_t count = file.U32In(0, MaxItems, "image count");
-    std::vector<TImageListEntry> entries;
-    entries.reserve(count);
-    for (uint32_t i = 0; i < count; ++i)
-        entries.push_back(ReadEntry(file));
-    if (file.Left() != 0)
-        throw DataFormatError("The file has trailing bytes.");
-    return entries;
+    constexpr TListFileKind ImageList = {Magic, "an image list", "image", MaxItems};
+    return ParseListFile<TImageListEntry>(bytes, ImageList, ReadEntry);
 }

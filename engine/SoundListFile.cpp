@@ -1,5 +1,7 @@
 #include "engine/SoundListFile.h"
 
+#include "engine/ListFile.h"
+
 #include <optional>
 
 namespace {
@@ -137,17 +139,6 @@ TSoundListEntry ReadEntry(ByteReader& file) {
 }  // namespace
 
 std::vector<TSoundListEntry> ParseSoundList(std::span<const uint8_t> bytes) {
-    ByteReader file(bytes);
-    if (file.Text(8, "header") != Magic)
-        throw DataFormatError("It is not a sound list file.");
-    if (file.U32() != 1)
-        throw DataFormatError("The sound list version is not supported.");
-    const uint32_t count = file.U32In(0, MaxItems, "sound count");
-    std::vector<TSoundListEntry> entries;
-    entries.reserve(count);
-    for (uint32_t i = 0; i < count; ++i)
-        entries.push_back(ReadEntry(file));
-    if (file.Left() != 0)
-        throw DataFormatError("The file has trailing bytes.");
-    return entries;
+    constexpr TListFileKind SoundList = {Magic, "a sound list", "sound", MaxItems};
+    return ParseListFile<TSoundListEntry>(bytes, SoundList, ReadEntry);
 }
