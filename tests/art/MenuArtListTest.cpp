@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "ColourContrast.h"
 #include "engine/FileOpenError.h"
 #include "engine/ImageListFile.h"
 #include "engine/PatternGrid.h"
@@ -43,22 +44,6 @@ std::vector<MenuImage> LoadMenuList() {
 const std::vector<MenuImage>& MenuList() {
     static const std::vector<MenuImage> images = LoadMenuList();
     return images;
-}
-
-// sRGB relative luminance and the contrast ratio of two colours (1 .. 21).
-double Luminance(uint32_t rgb) {
-    auto linear = [](uint32_t channel) {
-        const double c = channel / 255.0;
-        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * linear((rgb >> 16) & 0xFF) + 0.7152 * linear((rgb >> 8) & 0xFF) +
-           0.0722 * linear(rgb & 0xFF);
-}
-
-double Contrast(uint32_t a, uint32_t b) {
-    const double la = Luminance(a);
-    const double lb = Luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
 // Mean luminance of one pattern, counting only the pixels that are drawn.

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "ColourContrast.h"
 #include "ImageListWriter.h"
 #include "engine/FileOpenError.h"
 #include "engine/ImageListFile.h"
@@ -59,21 +60,6 @@ const std::vector<ListImage>& MiniMapList() {
 
 int Alpha(uint32_t argb) {
     return static_cast<int>(argb >> 24);
-}
-
-// sRGB relative luminance and the contrast ratio of two colours (1 .. 21).
-double Luminance(uint32_t rgb) {
-    auto linear = [](uint32_t channel) {
-        const double c = channel / 255.0;
-        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * linear((rgb >> 16) & 0xFF) + 0.7152 * linear((rgb >> 8) & 0xFF) +
-           0.0722 * linear(rgb & 0xFF);
-}
-
-double Contrast(uint32_t a, uint32_t b) {
-    const double la = Luminance(a & 0xFFFFFF), lb = Luminance(b & 0xFFFFFF);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
 constexpr uint32_t CaptionBlue = 0x327EF0;   // the captions drawn over the race with no panel
