@@ -47,24 +47,25 @@ void TShipSelectScreen::Frame() {
     TMenuState& menu = context_.Menu;
     const TInputState& input = context_.Input;
     menu.UpdateHighlight(true, input.MouseX, input.MouseY);
-    const int32_t index = menu.MenuIndex;
+    // Each step sees the highlight as the steps before it left it: Left then Right in one frame
+    // moves from 8 to 7 and back to 8.
     if (input.Left.Pressed) {
-        if (index == 7)
+        if (menu.MenuIndex == 7)
             context_.Host.ChooseMenuItem(7);
-        if (index == 8)
+        else if (menu.MenuIndex == 8)
             menu.MenuIndex = 7;
     }
     if (input.Right.Pressed) {
-        if (index == 8)
+        if (menu.MenuIndex == 8)
             context_.Host.ChooseMenuItem(8);
-        if (index == 7)
+        else if (menu.MenuIndex == 7)
             menu.MenuIndex = 8;
     }
-    if (input.Up.Pressed && index == 9)
+    if (input.Up.Pressed && menu.MenuIndex == 9)
         menu.MenuIndex = 8;
-    if (input.Down.Pressed && (index == 7 || index == 8))
+    if (input.Down.Pressed && (menu.MenuIndex == 7 || menu.MenuIndex == 8))
         menu.MenuIndex = 9;
-    if (input.AnyArrowPressed() && (index < 7 || index > 9))
+    if (input.AnyArrowPressed() && (menu.MenuIndex < 7 || menu.MenuIndex > 9))
         menu.MenuIndex = 7;
     if (input.Esc.Pressed)
         context_.Host.ChooseMenuItem(10);

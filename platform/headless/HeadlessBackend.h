@@ -61,20 +61,29 @@ private:
     std::vector<std::string> errors_;
 };
 
+// As on the real keyboard, a key pressed since the last read counts as held for that read, so a
+// press and release between two frames is seen once.
 class HeadlessKeyboard final : public Keyboard {
 public:
-    void Read() override { snapshot_ = held_; }
+    void Read() override {
+        snapshot_ = held_;
+        snapshot_.merge(pressedSinceRead_);
+        pressedSinceRead_.clear();
+    }
     bool IsDown(uint16_t virtualKey) const override { return snapshot_.contains(virtualKey); }
 
     void SetHeld(uint16_t virtualKey, bool held) {
-        if (held)
+        if (held) {
             held_.insert(virtualKey);
-        else
+            pressedSinceRead_.insert(virtualKey);
+        } else {
             held_.erase(virtualKey);
+        }
     }
 
 private:
     std::set<uint16_t> held_;
+    std::set<uint16_t> pressedSinceRead_;
     std::set<uint16_t> snapshot_;
 };
 

@@ -34,13 +34,20 @@ void InstallSignalHandlers() {
     sigaction(SIGINT, &action, nullptr);
 }
 
+// Held keys come from SDL's key state. A key pressed since the last read counts as held for that
+// read even when it was released again before it, so a short tap between two frames is never lost.
 class SdlKeyboard final : public Keyboard {
 public:
     void Read() override {
         int count = 0;
         const Uint8* state = SDL_GetKeyboardState(&count);
         for (int i = 0; i < SDL_NUM_SCANCODES; ++i)
-            held_[i] = i < count && state[i] != 0;
+            held_[i] = (i < count && state[i] != 0) || pressedSinceRead_[i];
+        pressedSinceRead_.fill(false);
+    }
+    void NotePressed(SDL_Scancode scancode) {
+        if (scancode > SDL_SCANCODE_UNKNOWN && scancode < SDL_NUM_SCANCODES)
+            pressedSinceRead_[scancode] = true;
     }
     bool IsDown(uint16_t virtualKey) const override {
         const SDL_Keycode key = sdl::SdlKeyFromVirtual(virtualKey);
@@ -52,6 +59,7 @@ public:
 
 private:
     std::array<bool, SDL_NUM_SCANCODES> held_ = {};
+    std::array<bool, SDL_NUM_SCANCODES> pressedSinceRead_ = {};
 };
 
 class SdlBackend final : public Backend {
@@ -162,6 +170,8 @@ private:
     }
 
     bool TranslateKey(const SDL_KeyboardEvent& key, InputEvent& out) {
+        if (key.type == SDL_KEYDOWN)
+            keyboard_.NotePressed(key.keysym.scancode);
         const uint16_t virtualKey = sdl::VirtualKeyFromSdl(key.keysym.sym);
         if (virtualKey == 0)
             return false;
@@ -187,11 +197,14 @@ private:
                .Y = button.y};
         if (button.button != SDL_BUTTON_LEFT)
             return true;
-        // A click is reported on release; the second press of a double click is reported as
-        // it happens and its release is no further click, as the window system does.
-        if (!down && button.clicks < 2)
+        // A click is reported on release; the second press of a double click is reported as it
+        // happens and its release is no further click, as the window system does. SDL keeps
+        // counting presses in quick succession, so a third one starts a new click, a fourth is
+        // its double click again.
+        const bool secondOfPair = button.clicks >= 2 && button.clicks % 2 == 0;
+        if (!down && !secondOfPair)
             pending_ = InputEvent{.Kind = EventKind::Click, .X = button.x, .Y = button.y};
-        else if (button.clicks == 2)
+        else if (down && secondOfPair)
             pending_ = InputEvent{.Kind = EventKind::DoubleClick, .X = button.x, .Y = button.y};
         return true;
     }

@@ -40,10 +40,16 @@ SdlDisplay::SdlDisplay() {
         throw std::runtime_error(std::string("Cannot make the back surface: ") + SDL_GetError());
     SDL_SetRenderTarget(renderer_, target_);
     surface_ = std::make_unique<Surface>(renderer_, SurfaceWidth, SurfaceHeight);
+    // The game points with a hand. A system without one keeps its arrow.
+    handPointer_ = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_HAND);
+    if (handPointer_)
+        SDL_SetCursor(handPointer_);
 }
 
 SdlDisplay::~SdlDisplay() {
     surface_.reset();
+    if (handPointer_)
+        SDL_FreeCursor(handPointer_);
     if (target_)
         SDL_DestroyTexture(target_);
     if (renderer_)

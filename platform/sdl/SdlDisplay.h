@@ -38,6 +38,7 @@ private:
     SDL_Window* window_ = nullptr;
     SDL_Renderer* renderer_ = nullptr;
     SDL_Texture* target_ = nullptr;
+    SDL_Cursor* handPointer_ = nullptr;  // the pointer's shape over the window
     std::unique_ptr<Surface> surface_;
     bool fullScreen_ = false;
     int cursorCounter_ = 0;

@@ -23,6 +23,16 @@ TEST_F(ShipSelectTest, StartIsHighlightedFirstAndArrowsMoveBetweenTheButtons) {
     EXPECT_EQ(form().Menu.MenuIndex, 9);
     Press(vk::Up);
     EXPECT_EQ(form().Menu.MenuIndex, 8);
+    // Left and Right tapped between two frames both count, each step seeing the one before it:
+    // 8 -> 7 -> 8, and no ship is stepped.
+    for (uint16_t key : {vk::Left, vk::Right}) {
+        game.KeyDown(key);
+        game.KeyUp(key);
+    }
+    game.Frame();
+    EXPECT_EQ(form().Menu.MenuIndex, 8);
+    EXPECT_FALSE(form().ShipSelect.Fading());
+    game.Frame();  // both keys are seen released
     Press(vk::Left);
     EXPECT_EQ(form().Menu.MenuIndex, 7);
     Press(vk::Down);

@@ -1,0 +1,120 @@
+// The real SDL backend under a real X display (the test runs under a virtual one): SDL's own
+// events, as the window system sends them, reach the game as a player expects. Pushed SDL
+// events go through the same translation as the ones the X server makes.
+
+#include <SDL.h>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+
+#include "app/Zorvex_unit.h"
+#include "platform/sdl/SdlBackend.h"
+
+namespace {
+
+// One window for the whole suite: SDL is started once, as in the game.
+class SdlEvents : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        setenv("SDL_AUDIODRIVER", "dummy", 1);  // no sound card needed
+        backend_ = platform::CreateSdlBackend();
+    }
+    static void TearDownTestSuite() { backend_.reset(); }
+
+    void SetUp() override {
+        std::string folder =
+            (std::filesystem::temp_directory_path() / "zorvex-sdl-XXXXXX").string();
+        ASSERT_NE(mkdtemp(folder.data()), nullptr);
+        saveFolder_ = folder;
+        form_ = std::make_unique<TMForm>(*backend_, 1, saveFolder_);
+        ASSERT_TRUE(form_->FormCreate());
+        for (int frame = 0; frame < 1000 && form_->MainMenu.IntroRunning(); ++frame)
+            Frame();
+        form_->ChooseMenuItem(3);
+        ASSERT_EQ(form_->ScreenKind, skOptions);
+        Frame();
+    }
+    void TearDown() override {
+        form_.reset();
+        std::filesystem::remove_all(saveFolder_);
+    }
+
+    // Delivers what SDL has queued, as the message loop does, then runs one frame.
+    void Frame() {
+        platform::InputEvent event;
+        while (backend_->PollEvent(event))
+            form_->HandleEvent(event);
+        form_->MDXTimerTimer(16);
+    }
+    static void PushButton(Uint32 type, Uint8 clicks, int x, int y) {
+        SDL_Event event = {};
+        event.button.type = type;
+        event.button.windowID = WindowId();
+        event.button.button = SDL_BUTTON_LEFT;
+        event.button.state = type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
+        event.button.clicks = clicks;
+        event.button.x = x;
+        event.button.y = y;
+        SDL_PushEvent(&event);
+    }
+    static void PushKey(Uint32 type, SDL_Scancode scancode) {
+        SDL_Event event = {};
+        event.key.type = type;
+        event.key.windowID = WindowId();
+        event.key.state = type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
+        event.key.keysym.scancode = scancode;
+        event.key.keysym.sym = SDL_GetKeyFromScancode(scancode);
+        SDL_PushEvent(&event);
+    }
+    static Uint32 WindowId() {
+        SDL_Window* window = SDL_GetKeyboardFocus();
+        return window ? SDL_GetWindowID(window) : 1;
+    }
+
+    std::string saveFolder_;
+    static inline std::unique_ptr<platform::Backend> backend_;
+    std::unique_ptr<TMForm> form_;
+};
+
+}  // namespace
+
+TEST_F(SdlEvents, ADoubleClickActivatesTheRowExactlyTwice) {
+    // The Music row of the options, clicked and then clicked again within the double-click time:
+    // SDL reports the second press and its release with clicks = 2.
+    constexpr int X = 180, Y = 266;
+    SDL_WarpMouseInWindow(nullptr, X, Y);
+    SDL_Event motion = {};
+    motion.motion.type = SDL_MOUSEMOTION;
+    motion.motion.windowID = WindowId();
+    motion.motion.x = X;
+    motion.motion.y = Y;
+    SDL_PushEvent(&motion);
+    PushButton(SDL_MOUSEBUTTONDOWN, 1, X, Y);
+    PushButton(SDL_MOUSEBUTTONUP, 1, X, Y);
+    Frame();
+    ASSERT_EQ(form_->Menu.MenuIndex, 8);
+    EXPECT_FALSE(form_->Options.MusicOn) << "the first click turns the music off";
+    PushButton(SDL_MOUSEBUTTONDOWN, 2, X, Y);
+    PushButton(SDL_MOUSEBUTTONUP, 2, X, Y);
+    Frame();
+    EXPECT_TRUE(form_->Options.MusicOn) << "the double click turns it on again, once";
+}
+
+TEST_F(SdlEvents, AKeyTappedBetweenTwoFramesIsPressedForOneFrame) {
+    ASSERT_EQ(form_->Menu.MenuIndex, 7);
+    PushKey(SDL_KEYDOWN, SDL_SCANCODE_DOWN);
+    PushKey(SDL_KEYUP, SDL_SCANCODE_DOWN);
+    Frame();
+    EXPECT_EQ(form_->Menu.MenuIndex, 8);
+    Frame();
+    EXPECT_EQ(form_->Menu.MenuIndex, 8) << "the tap counts once";
+}
+
+TEST_F(SdlEvents, ThePointerOverTheWindowIsAHand) {
+    SDL_Cursor* hand = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_HAND);
+    if (!hand)
+        GTEST_SKIP() << "this video driver has no system pointers: " << SDL_GetError();
+    SDL_FreeCursor(hand);
+    EXPECT_NE(SDL_GetCursor(), SDL_GetDefaultCursor());
+}
