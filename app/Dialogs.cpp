@@ -197,7 +197,7 @@ void TMForm::NameEntryFrame(int32_t lagCount) {
     DrawCentred(9, "Please enter your name: ", 400, 296, 14);
     DrawCentred(10, PlayerName, 400, 334);
     if (nameCursor_) {
-        nameCursor_->X = Text.TextWidthIn(PlayerName, 10) / 2 + 402;
+        nameCursor_->X = Text.TextWidthIn(PlayerName, 10) / 2.0 + 402;
         nameCursor_->Advance(lagCount);
     }
     if (TypedChar != '\r')

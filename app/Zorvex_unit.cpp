@@ -33,6 +33,11 @@ TMForm::~TMForm() {
 
 bool TMForm::FormCreate() {
     Backend.RaisePriority();
+    // A second copy on the same save folder would overwrite the first one's options and scores.
+    if (Saved.LockFolder() == TSaveFolderLock::TResult::HeldElsewhere) {
+        MDXDraw.ShowError("Zorvex", "Zorvex is already running.");
+        return false;
+    }
     // The random generator was seeded when the form was made; the display is open.
     if (!LoadResources())
         return false;
@@ -170,6 +175,9 @@ void TMForm::Shutdown() {
     EndBossCapture();
     // A start-up that failed never read the saved files; saving now would replace them with
     // defaults.
-    if (startedUp_) Saved.SaveAll();
+    if (startedUp_ && !Saved.SaveAll()) {
+        MDXDraw.ShowError("Zorvex", Saved.SaveFailure());
+        exitCode_ = 1;
+    }
     terminated_ = true;
 }

@@ -90,6 +90,8 @@ public:
 
     bool Active() const { return focused_ && !minimized_; }
     bool Terminated() const { return terminated_; }
+    // The program's exit status: 1 when the saved files could not be written at the end.
+    int ExitCode() const { return exitCode_; }
 
     // Saved settings and scores; Options and BossKeys are its fields under their own names.
     TSavedData Saved;
@@ -175,6 +177,7 @@ private:
     bool terminated_ = false;
     bool shutDown_ = false;
     bool startedUp_ = false;  // FormCreate ran to the end
+    int exitCode_ = 0;
     platform::WindowPlacement savedPlacement_;
     bool placementValid_ = false;
 };

@@ -17,7 +17,7 @@ int main() {
         if (!form.FormCreate())
             return 1;
         RunMessageLoop(form, *backend);
-        return 0;
+        return form.ExitCode();
     } catch (const std::exception& error) {
         std::fprintf(stderr, "Zorvex: %s\n", error.what());
         return 1;

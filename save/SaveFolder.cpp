@@ -1,6 +1,7 @@
 #include "save/SaveFolder.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -8,14 +9,8 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <iostream>
 
 namespace {
-
-bool ReportFailure(const std::string& path, const std::string& reason) {
-    std::cerr << "Zorvex: cannot save \"" << path << "\": " << reason << '\n';
-    return false;
-}
 
 bool WriteAll(int file, std::string_view bytes) {
     while (!bytes.empty()) {
@@ -59,16 +54,21 @@ std::optional<std::string> TSaveFolder::Read(std::string_view name) const {
     return bytes;
 }
 
-bool TSaveFolder::Stage(std::string_view name, std::string_view bytes) const {
+bool TSaveFolder::Fail(const std::string& path, const std::string& reason) {
+    failure_ = "Cannot save file \"" + path + "\". " + reason;
+    return false;
+}
+
+bool TSaveFolder::Stage(std::string_view name, std::string_view bytes) {
     std::error_code folderError;
     std::filesystem::create_directories(path_, folderError);
     if (folderError)
-        return ReportFailure(path_, folderError.message());
+        return Fail(path_, folderError.message());
 
     const std::string staged = FilePath(StagedName(name));
     const int file = ::open(staged.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (file < 0)
-        return ReportFailure(staged, std::strerror(errno));
+        return Fail(staged, std::strerror(errno));
     const bool written = WriteAll(file, bytes) && ::fsync(file) == 0;
     const int writeError = errno;
     const bool closed = ::close(file) == 0;
@@ -76,13 +76,21 @@ bool TSaveFolder::Stage(std::string_view name, std::string_view bytes) const {
         return true;
     const std::string reason = std::strerror(written ? errno : writeError);
     ::unlink(staged.c_str());
-    return ReportFailure(staged, reason);
+    return Fail(staged, reason);
 }
 
-bool TSaveFolder::Commit(std::string_view name) const {
+bool TSaveFolder::CanReplace(std::string_view name) {
+    const std::string target = FilePath(name);
+    struct stat status = {};
+    if (::lstat(target.c_str(), &status) != 0 || S_ISREG(status.st_mode))
+        return true;
+    return Fail(target, S_ISDIR(status.st_mode) ? std::strerror(EISDIR) : "Not a regular file");
+}
+
+bool TSaveFolder::Commit(std::string_view name) {
     const std::string target = FilePath(name);
     if (std::rename(FilePath(StagedName(name)).c_str(), target.c_str()) != 0)
-        return ReportFailure(target, std::strerror(errno));
+        return Fail(target, std::strerror(errno));
     SyncFolder(path_);
     return true;
 }

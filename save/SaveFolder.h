@@ -19,14 +19,20 @@ public:
     // reading (then it counts as missing).
     std::optional<std::string> Read(std::string_view name) const;
 
-    // Writes "<name>.new", creating the folder if needed. On failure the error goes to stderr,
-    // nothing is left behind and the answer is false.
-    bool Stage(std::string_view name, std::string_view bytes) const;
-    // Renames "<name>.new" over "<name>"; on failure the error goes to stderr and the answer is
-    // false, with the staged file still there.
-    bool Commit(std::string_view name) const;
+    // Writes "<name>.new", creating the folder if needed. On failure nothing is left behind, the
+    // answer is false and Failure() says what went wrong.
+    bool Stage(std::string_view name, std::string_view bytes);
+    // Whether "<name>.new" can be renamed over "<name>": false (with Failure() set) when something
+    // other than a plain file stands in the way, such as a folder of that name.
+    bool CanReplace(std::string_view name);
+    // Renames "<name>.new" over "<name>"; on failure the answer is false, Failure() says why and
+    // the staged file is still there.
+    bool Commit(std::string_view name);
     // Removes "<name>.new" if there is one.
     void Discard(std::string_view name) const;
+
+    // The last failure, as the player is told it: the file's path and the reason.
+    const std::string& Failure() const { return failure_; }
 
     // Far more than the game ever writes (about 300 bytes); what lies beyond is not read.
     static constexpr size_t MaxFileBytes = 4096;
@@ -34,5 +40,8 @@ public:
 private:
     std::string FilePath(std::string_view name) const;
 
+    bool Fail(const std::string& path, const std::string& reason);
+
     std::string path_;
+    std::string failure_;
 };

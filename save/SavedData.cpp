@@ -1,10 +1,12 @@
 #include "save/SavedData.h"
 
+#include <iostream>
+
 #include "save/CheckText.h"
 #include "save/HighScoreFile.h"
 #include "save/OptionsFile.h"
 
-TSavedData::TSavedData(std::string folder) : folder_(std::move(folder)) {}
+TSavedData::TSavedData(std::string folder) : folderPath_(folder), folder_(std::move(folder)) {}
 
 void TSavedData::LoadAll() {
     LoadHighScores();
@@ -20,11 +22,16 @@ bool TSavedData::SaveAll() {
         folder_.Discard(HighScoresFileName);
         return false;
     }
-    if (!folder_.Commit(HighScoresFileName)) {
+    // Anything in the way of either rename is found before the first one, so the pair goes in
+    // whole or not at all.
+    if (!folder_.CanReplace(HighScoresFileName) || !folder_.CanReplace(OptionsFileName) ||
+        !folder_.Commit(HighScoresFileName)) {
         folder_.Discard(HighScoresFileName);
         folder_.Discard(OptionsFileName);
         return false;
     }
+    // Should this rename still fail, the staged options stay behind on purpose: the next start
+    // finishes the pair with them.
     return folder_.Commit(OptionsFileName);
 }
 
@@ -73,7 +80,8 @@ void TSavedData::FinishInterruptedSave() {
     const auto stagedOptions = folder_.Read(TSaveFolder::StagedName(OptionsFileName));
     const bool tableStaged = folder_.Read(TSaveFolder::StagedName(HighScoresFileName)).has_value();
     if (stagedOptions && !tableStaged && IsCompleteOptionsText(*stagedOptions)) {
-        folder_.Commit(OptionsFileName);
+        if (!folder_.Commit(OptionsFileName))
+            std::cerr << "Zorvex: " << folder_.Failure() << '\n';
         return;
     }
     folder_.Discard(HighScoresFileName);

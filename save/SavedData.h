@@ -9,6 +9,7 @@
 #include "save/GameOptions.h"
 #include "save/HighScores.h"
 #include "save/SaveFolder.h"
+#include "save/SaveFolderLock.h"
 
 class TSavedData {
 public:
@@ -18,13 +19,17 @@ public:
 
     explicit TSavedData(std::string folder = DefaultFolder);
 
+    // Start-up, before anything is read: holds the save folder for this copy of the game.
+    TSaveFolderLock::TResult LockFolder() { return lock_.Acquire(folderPath_); }
     // Start-up: LoadHighScores, LoadOptions, then the default table unless HighScoresValid.
     void LoadAll();
     // Exit: both files as one pair. The table is staged first, then the options; only when both
     // are on disk in full are they renamed into place, the table first and the options file,
     // whose check text vouches for the table, last. A kill between the two renames is finished by
-    // the next LoadOptions. False when a file could not be written; the old pair is then kept.
+    // the next LoadOptions. False when a file could not be written; the old pair is then kept and
+    // SaveFailure() names the file and the reason.
     bool SaveAll();
+    const std::string& SaveFailure() const { return folder_.Failure(); }
 
     // Reads "hs", or sets the default table when it is missing or damaged.
     void LoadHighScores();
@@ -52,5 +57,7 @@ private:
     bool StageOptions();
     bool StageHighScores();
 
+    std::string folderPath_;
     TSaveFolder folder_;
+    TSaveFolderLock lock_;
 };

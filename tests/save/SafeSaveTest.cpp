@@ -90,9 +90,8 @@ TEST_F(SafeSaveTest, AFailedTableWriteIsReportedAndChangesNothing) {
     data.LoadAll();
     data.HighScores[0].Name = "CHANGED";
     data.Options.Country = "Changed";
-    testing::internal::CaptureStderr();
     EXPECT_FALSE(data.SaveAll());
-    EXPECT_NE(testing::internal::GetCapturedStderr().find("hs.new"), std::string::npos);
+    EXPECT_NE(data.SaveFailure().find("hs.new\". Is a directory"), std::string::npos);
     std::filesystem::remove(File("hs.new"));
     ExpectOldPairUntouched();
 }
@@ -101,12 +100,11 @@ TEST_F(SafeSaveTest, AWriteCutShortByAFullDiskLeavesNothingBehind) {
     TSavedData data = Data();
     data.LoadAll();
     data.HighScores[0].Name = "CHANGED";
-    testing::internal::CaptureStderr();
     {
         const TFileSizeLimit nearlyFull(120);  // the table needs about 180 bytes
         EXPECT_FALSE(data.SaveAll());
     }
-    EXPECT_NE(testing::internal::GetCapturedStderr().find("hs.new"), std::string::npos);
+    EXPECT_NE(data.SaveFailure().find("hs.new\". File too large"), std::string::npos);
     ExpectOldPairUntouched();
 }
 
@@ -116,9 +114,8 @@ TEST_F(SafeSaveTest, AFailedOptionsWriteKeepsTheTableBackToo) {
     TSavedData data = Data();
     data.LoadAll();
     data.HighScores[0].Name = "CHANGED";
-    testing::internal::CaptureStderr();
     EXPECT_FALSE(data.SaveAll());
-    EXPECT_NE(testing::internal::GetCapturedStderr().find("options.new"), std::string::npos);
+    EXPECT_NE(data.SaveFailure().find("options.new"), std::string::npos);
     std::filesystem::remove(File("options.new"));
     ExpectOldPairUntouched();
     TSavedData reloaded = Data();
@@ -130,10 +127,27 @@ TEST_F(SafeSaveTest, AFailedOptionsWriteKeepsTheTableBackToo) {
 TEST_F(SafeSaveTest, AFolderThatCannotBeMadeIsReported) {
     WriteBytes(folder_ / "plain-file", "x");
     TSavedData data((folder_ / "plain-file" / "Save").string());
-    testing::internal::CaptureStderr();
     EXPECT_FALSE(data.SaveAll());
     EXPECT_FALSE(data.SaveHighScores());
-    EXPECT_NE(testing::internal::GetCapturedStderr().find("plain-file"), std::string::npos);
+    EXPECT_NE(data.SaveFailure().find("plain-file"), std::string::npos);
+}
+
+TEST_F(SafeSaveTest, AFolderInThePlaceOfASavedFileStopsThePairBeforeAnyRename) {
+    for (const char* blocked : {"hs", "options"}) {
+        SCOPED_TRACE(blocked);
+        const std::filesystem::path blockedFile = File(blocked);
+        const std::string oldBytes = ReadBytes(blockedFile);
+        std::filesystem::remove(blockedFile);
+        std::filesystem::create_directory(blockedFile);
+        TSavedData data = Data();
+        data.HighScores[0].Name = "CHANGED";
+        EXPECT_FALSE(data.SaveAll());
+        EXPECT_NE(data.SaveFailure().find(blockedFile.string() + "\". Is a directory"),
+                  std::string::npos);
+        std::filesystem::remove(blockedFile);
+        WriteBytes(blockedFile, oldBytes);
+        ExpectOldPairUntouched();
+    }
 }
 
 TEST_F(SafeSaveTest, KilledBetweenTheTwoRenamesTheNextStartFinishesTheSave) {
