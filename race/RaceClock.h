@@ -1,6 +1,7 @@
 #pragma once
 // The level's clock: TimeLeft runs down by the frame's time while the player races, ticks on
-// every whole second of the last ten, and calls time over when less than a frame is left.
+// every whole second of the last ten while it runs, and calls time over when less than a frame
+// is left.
 
 #include <cstdint>
 

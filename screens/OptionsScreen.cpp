@@ -101,7 +101,7 @@ void TOptionsScreen::Frame(int32_t lagCount) {
         return;  // Esc left the screen
     context_.Services.Root.MoveTree(lagCount);
     DrawTexts();
-    cursor_->X = context_.Text.TextWidthIn(context_.Options.Country, StyleValue) / 2 + 217;
+    cursor_->X = context_.Text.TextWidthIn(context_.Options.Country, StyleValue) / 2.0 + 217;
 }
 
 void TOptionsScreen::DrawTexts() {

@@ -71,6 +71,10 @@ TEST_F(RaceRules, ClockStandsOnceTheShipHasFinished) {
     KeepTime(race(), 16);
     EXPECT_EQ(race().TimeLeft, 30000);
     EXPECT_FALSE(player().TimeOver);
+    race().TimeLeft = 5990;  // just below a whole second: a standing clock never ticks
+    for (int frame = 0; frame < 200; ++frame)
+        KeepTime(race(), 16);
+    EXPECT_EQ(Played(TickSound), 0);
     race().TimeLeft = 17;  // finished with less than a frame left: the time is over as well
     KeepTime(race(), 16);
     EXPECT_TRUE(player().TimeOver);
