@@ -268,12 +268,14 @@ void TMForm::FinishGame() {
     MainMenu.EnterMainMenu(0, 1, true);
 }
 
-// The end of a game that went through the send question: the main menu with mainItem
-// highlighted, then the high-score screen once it exists.
+// The end of a game that went through the send question: the main menu is rebuilt with mainItem
+// highlighted and left for the high-score screen in the same frame, so no main button shows
+// highlighted there.
 void TMForm::EndGameToHighScores(int32_t mainItem) {
     if (Race)
         Race->EndRace();
     MainMenu.EnterMainMenu(0, mainItem, true);
+    HighScoresScreen.Build();
 }
 
 void TMForm::CloseDialog() {

@@ -41,12 +41,18 @@ void TMForm::RunScreenFrame(int32_t lagCount) {
         case skOptions:
             OptionsScreen.Frame(lagCount);
             break;
+        case skHighScores:
+            HighScoresScreen.Frame(lagCount);
+            break;
+        case skHelp:
+            HelpScreen.Frame(lagCount);
+            break;
         case skRace:
             if (Race)
                 Race->RaceFrame(lagCount, Input);
             break;
-        default:
-            break;  // help and high scores arrive with their screens
+        case skNone:
+            break;
     }
 }
 

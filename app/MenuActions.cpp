@@ -29,8 +29,14 @@ void TMForm::ActivateMenuItem() {
         case skOptions:
             OptionsItem(Menu.MenuIndex);
             break;
+        case skHighScores:
+            HighScoresItem(Menu.MenuIndex);
+            break;
+        case skHelp:
+            HelpItem(Menu.MenuIndex);
+            break;
         default:
-            break;  // the race has no items; help and high scores arrive with their screens
+            break;  // the race has no items
     }
     MainMenuJump();
 }
@@ -79,6 +85,12 @@ void TMForm::LeaveSubScreen() {
         case skOptions:
             OptionsScreen.Leave();
             break;
+        case skHighScores:
+            HighScoresScreen.Leave();
+            break;
+        case skHelp:
+            HelpScreen.Leave();
+            break;
         default:
             break;
     }
@@ -91,14 +103,24 @@ void TMForm::MainMenuItem(int32_t item) {
         case 1:
             ShipSelect.Build();
             break;
+        case 2:
+            HelpScreen.Build();
+            break;
         case 3:
             OptionsScreen.Build();
+            break;
+        case 4:
+            HighScoresScreen.Build();
+            break;
+        case 5:
+            if (WebLinks)
+                WebLinks->OpenHomePage();
             break;
         case 6:
             OpenDialog(dkExitGame);
             break;
         default:
-            break;  // help, high scores and the home page arrive with their screens
+            break;
     }
 }
 
@@ -150,6 +172,41 @@ void TMForm::OptionsItem(int32_t item) {
         case 12:
             OptionsScreen.Leave();
             MainMenu.EnterMainMenu(0, 3, false);
+            break;
+        default:
+            break;
+    }
+}
+
+void TMForm::HighScoresItem(int32_t item) {
+    switch (item) {
+        case 7:
+            OpenDialog(dkClearScores);
+            break;
+        case 8:
+            if (WebLinks)
+                WebLinks->OpenWorldHighScores();
+            break;
+        case 9:
+            HighScoresScreen.Leave();
+            MainMenu.EnterMainMenu(0, 4, false);
+            break;
+        default:
+            break;
+    }
+}
+
+void TMForm::HelpItem(int32_t item) {
+    switch (item) {
+        case 7:
+            HelpScreen.StepPage(-1);
+            break;
+        case 8:
+            HelpScreen.StepPage(+1);
+            break;
+        case 9:
+            HelpScreen.Leave();
+            MainMenu.EnterMainMenu(0, 2, false);
             break;
         default:
             break;

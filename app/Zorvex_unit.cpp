@@ -22,7 +22,9 @@ TMForm::TMForm(platform::Backend& backend, uint32_t randomSeed, const std::strin
       ScreenContext{Services, ScreenKind, Menu, Input, Text, MDXWaveList, Options, BossKeys, *this},
       MainMenu(ScreenContext),
       OptionsScreen(ScreenContext),
-      ShipSelect(ScreenContext) {
+      ShipSelect(ScreenContext),
+      HighScoresScreen(ScreenContext, Saved.HighScores),
+      HelpScreen(ScreenContext) {
     MDXSpriteEngine.Attach(&MDXDraw.BackSurface());
 }
 

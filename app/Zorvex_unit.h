@@ -18,10 +18,13 @@
 #include "engine/SpriteEngineComponent.h"
 #include "engine/TextService.h"
 #include "online/ResultSubmission.h"
+#include "online/WebLinks.h"
 #include "platform/Backend.h"
 #include "platform/FrameTimer.h"
 #include "race/Race.h"
 #include "save/SavedData.h"
+#include "screens/HelpScreen.h"
+#include "screens/HighScoresScreen.h"
 #include "screens/MainMenu.h"
 #include "screens/MenuState.h"
 #include "screens/OptionsScreen.h"
@@ -136,10 +139,14 @@ public:
     TMainMenu MainMenu;
     TOptionsScreen OptionsScreen;
     TShipSelectScreen ShipSelect;
+    THighScoresScreen HighScoresScreen;
+    THelpScreen HelpScreen;
     // The game being played; kept after it ends until the next one starts.
     std::unique_ptr<TRace> Race;
     // Sends a result to the world high-score page; none until the online service is set up.
     TResultSubmission* ResultSubmission = nullptr;
+    // Opens the home page and the world high-score page; none until the online service is set up.
+    TWebLinks* WebLinks = nullptr;
 
 private:
     // Loads the image and sound lists; false when one cannot be loaded (the error has been shown).
@@ -152,6 +159,8 @@ private:
     void MainMenuItem(int32_t item);
     void ShipSelectItem(int32_t item);
     void OptionsItem(int32_t item);
+    void HighScoresItem(int32_t item);
+    void HelpItem(int32_t item);
     void MainMenuJump();
     void LeaveSubScreen();
     void StartRace();

@@ -7,6 +7,8 @@
 
 #include <algorithm>
 
+#include "save/SavedData.h"
+
 #include "RaceScenario.h"
 
 namespace {
@@ -78,22 +80,33 @@ TEST_F(RaceDialogs, ClosingTheWindowAsksToExitAndYesEndsOnTheMenu) {
     EXPECT_EQ(form().Menu.MenuIndex, 1);
 }
 
-TEST_F(RaceDialogs, ExitWithAScoreAboveTheLowestTakesAnEmptyNameThenAsksToSend) {
-    race().Score = 1001;
+TEST_F(RaceDialogs, AQualifyingGameEntersTheNameShowsTheTableAndSavesIt) {
+    race().Score = 7500;
     Press(vk::Escape);
     Press(vk::Letter('Y'));
     ASSERT_EQ(form().DialogKind, dkEnterName);
     EXPECT_EQ(form().ScreenKind, skRace) << "the race stays behind the name entry";
+    game.Type("Ace 7");
     Enter();
     ASSERT_EQ(form().DialogKind, dkSendResult);
     EXPECT_EQ(form().Menu.MenuIndex, 11) << "Yes preselected";
-    const THighScoreTable& table = form().Saved.HighScores;
-    EXPECT_NE(std::find(table.begin(), table.end(), THighScore{"", 1001}), table.end());
     Press(vk::Letter('N'));
     EXPECT_EQ(form().DialogKind, dkNone);
-    EXPECT_EQ(form().ScreenKind, skMainMenu);
-    EXPECT_EQ(form().Menu.MenuIndex, 4);
+    ASSERT_EQ(form().ScreenKind, skHighScores) << "No goes straight to the table";
+    EXPECT_EQ(form().Menu.MenuIndex, 8);
+    for (int32_t item = 1; item <= 6; ++item)
+        EXPECT_FALSE(form().Menu.Button(item)->Highlighted) << "main button " << item;
     EXPECT_FALSE(form().Race->Running());
+    // 7500 goes in below the default 8000 and above 7000: fourth place.
+    const std::vector<TPlacedText> texts = form().HighScoresScreen.TableTexts();
+    EXPECT_EQ(texts[3 + 3 * 3 + 1], (TPlacedText{"Ace 7", 2, 224, 204 + 26 * 4}));
+    EXPECT_EQ(texts[3 + 3 * 3 + 2], (TPlacedText{"7500", 17, 382, 204 + 26 * 4}));
+
+    form().Shutdown();
+    TSavedData saved(game.SaveFolder());
+    saved.LoadAll();
+    EXPECT_TRUE(saved.HighScoresValid());
+    EXPECT_EQ(saved.HighScores[3], (THighScore{"Ace 7", 7500}));
 }
 
 TEST_F(RaceDialogs, SendingShowsForAFrameThenEndsTheGame) {
@@ -108,7 +121,7 @@ TEST_F(RaceDialogs, SendingShowsForAFrameThenEndsTheGame) {
     ASSERT_EQ(form().DialogKind, dkSending) << "its first frame shows it";
     game.Frame();
     EXPECT_EQ(form().DialogKind, dkNone);
-    EXPECT_EQ(form().ScreenKind, skMainMenu);
+    EXPECT_EQ(form().ScreenKind, skHighScores);
     EXPECT_FALSE(form().Race->Running());
 }
 
