@@ -62,6 +62,9 @@ TEST_F(MainMenuTest, UpAndDownWrapAndTheFirstArrowWithNothingHighlightedPicksIte
     EXPECT_EQ(form().Menu.MenuIndex, 1);
     Press(vk::Up);
     EXPECT_EQ(form().Menu.MenuIndex, 6);
+    Press(vk::Up);
+    EXPECT_EQ(form().Menu.MenuIndex, 5);
+    Press(vk::Down);
     Press(vk::Down);
     EXPECT_EQ(form().Menu.MenuIndex, 1);
     const int ticks = Played(1);
