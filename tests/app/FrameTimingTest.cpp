@@ -48,9 +48,12 @@ TEST(FrameTimer, MeasuresOverPeriodsOfAtLeastOneSecond) {
         ++frames;
     }
     EXPECT_EQ(timer.FrameRate(), 0);  // 990 ms: the first period has not ended
-    now += 20;
-    timer.Tick(now);  // 1010 ms, 100 frames
-    EXPECT_EQ(timer.FrameRate(), 99);
+    now += 10;
+    timer.Tick(now);  // exactly 1000 ms, 100 frames: the period ends
+    EXPECT_EQ(timer.FrameRate(), 100);
+    while (now < 2020)  // 34 frames of 30 ms: the next period ends after 1020 ms
+        timer.Tick(now += 30);
+    EXPECT_EQ(timer.FrameRate(), 33);
     EXPECT_EQ(timer.Tick(now), 1);  // never less than 1 ms
 }
 

@@ -24,6 +24,9 @@ TEST_F(TextStyleFitTest, EveryStyleIsDrawnInItsOwnInstalledFaceNotTheFallback) {
         const std::string_view wanted = SubstituteOf(TextStyle(style)).Family;
         EXPECT_EQ(text_.SelectedFont().Family(), wanted) << "style " << style;
         EXPECT_EQ(text_.SelectedFont().Points(), TextStyle(style).Size) << "style " << style;
+        // A line is as tall as the size in pixels at 96 dpi (a face measured by its bounding box,
+        // or opened at another resolution, is not).
+        EXPECT_NEAR(text_.TextHeight(""), TextStyle(style).Size * 4 / 3.0, 1) << "style " << style;
     }
 }
 

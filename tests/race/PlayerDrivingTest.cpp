@@ -71,6 +71,16 @@ TEST_F(DrivingShip, Ship2ReachesTopSpeedAndHoldsIt) {
     EXPECT_FALSE(ship().Destroyed);
 }
 
+TEST_F(DrivingShip, AccelerationScalesWithFrameFactor) {
+    Start();
+    rig.SetFrameTiming(23, 2.0);
+    rig.Hold(vk::Up);
+    rig.Frame();  // the key reaches the control flags after this frame's move
+    const double speed = ship().EngineSpeed;
+    rig.Frame();
+    EXPECT_DOUBLE_EQ(ship().EngineSpeed, speed + 2 * Acceleration(2, speed, false));
+}
+
 TEST_F(DrivingShip, NoTurningAtAStandstillAndReversedTurningWhenReversing) {
     Start();
     rig.Hold(vk::Left);
@@ -121,7 +131,8 @@ TEST_F(DrivingShip, ReversingStopsAtMinus8AndAtTheStartRow) {
 
 TEST_F(DrivingShip, OffTheTrackAbove80CostsHalfAUnitAFrame) {
     Start();
-    rig.Track().ViewCol = 300;  // nothing but empty space under the ship
+    // The ship's left corners over the straight's right wall, its right ones over empty space.
+    rig.Track().ViewCol = 321;
     Drive(100);
     rig.Frame();
     ASSERT_FALSE(ship().OnTrack);
@@ -162,6 +173,9 @@ TEST_F(DrivingShip, HandbrakeBlocksSteeringAndStopsEitherWay) {
     ASSERT_TRUE(rig.FramesUntil([&] { return ship().EngineSpeed == -8; }, 100));
     rig.Release(vk::Down);
     rig.Hold(vk::Space);
+    rig.Frame();
+    rig.Frame();
+    EXPECT_DOUBLE_EQ(ship().EngineSpeed, -8 + 0.6) << "the handbrake slows a reversing ship too";
     ASSERT_TRUE(rig.FramesUntil([&] { return ship().EngineSpeed == 0; }, 30));
     EXPECT_EQ(ship().Speed, 0);
 }

@@ -5,11 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
-#include "save/SavedData.h"
-
 #include "RaceScenario.h"
+#include "save/SavedData.h"
 
 namespace {
 

@@ -145,6 +145,18 @@ TEST_F(ScrollingTrack, WallTouchTakesAllEnergyOnceAcrossTwoWallCells) {
     EXPECT_EQ(race().Lives, 2);
 }
 
+TEST_F(ScrollingTrack, WallUnderTheShipsRearRowOfCellsIsFelt) {
+    rig.Frame();  // the ship's outline, its tail at y 466
+    race().TrackMap.Fill(TTrackMap::EmptyCell);
+    // A straight's left wall in the window's row 7 only, moved up to y 454..525 under the tail.
+    race().TrackMap.SetCell(track().ViewCol + 5, track().ViewRow + 7, 2);
+    track().X = -24;
+    track().Y = -50;
+    race().CollisionFrame = true;
+    track().Advance(12);
+    EXPECT_EQ(rig.Player().Energy, 0);
+}
+
 TEST_F(ScrollingTrack, OpponentTouchingAWallIsDestroyedAndTheMapEdgeIsEmpty) {
     TFakeOpponents opponents;
     race().Opponents = &opponents;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "harness/GameHarness.h"
 #include "platform/Keys.h"
 
@@ -45,6 +47,10 @@ TEST_F(MainMenuTest, IntroFadesTheButtonsInOverSeventyOneFramesWithItsWhoosh) {
     game.Frame();
     EXPECT_FALSE(form().MainMenu.IntroRunning());
     EXPECT_FALSE(form().Menu.Button(6)->AlphaOn);
+    // The frame left its picture on the screen: a drawn menu is never a single colour.
+    const platform::PixelImage picture = game.Backend().Screen().BackSurface().ReadAll();
+    const auto differs = [&](uint32_t pixel) { return pixel != picture.Argb.front(); };
+    EXPECT_GT(std::ranges::count_if(picture.Argb, differs), std::ssize(picture.Argb) / 4);
 }
 
 TEST_F(MainMenuTest, DuringTheIntroEnterOnlyClicksAndEscDoesNothing) {
@@ -62,6 +68,9 @@ TEST_F(MainMenuTest, UpAndDownWrapAndTheFirstArrowWithNothingHighlightedPicksIte
     EXPECT_EQ(form().Menu.MenuIndex, 1);
     Press(vk::Up);
     EXPECT_EQ(form().Menu.MenuIndex, 6);
+    Press(vk::Up);
+    EXPECT_EQ(form().Menu.MenuIndex, 5);
+    Press(vk::Down);
     Press(vk::Down);
     EXPECT_EQ(form().Menu.MenuIndex, 1);
     const int ticks = Played(1);

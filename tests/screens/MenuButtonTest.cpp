@@ -35,16 +35,6 @@ protected:
     TMenuState menu;
 };
 
-TEST_F(MenuTest, ButtonStartsInItsNormalLookAtZFour) {
-    TMenuButton* button = AddButton(7, 50, 60, 1);
-    EXPECT_DOUBLE_EQ(button->FramePos, 1);
-    EXPECT_EQ(button->Z(), 4);
-    EXPECT_EQ(button->NormalZ, 4);
-    EXPECT_EQ(button->HighZ, 5);
-    EXPECT_DOUBLE_EQ(button->X, 50);
-    EXPECT_DOUBLE_EQ(button->Y, 60);
-}
-
 TEST_F(MenuTest, LooksChangeOnlyWhenTheHighlightChanges) {
     TMenuButton* first = AddButton(7, 0, 0, 1);
     TMenuButton* second = AddButton(8, 0, 40);

@@ -91,6 +91,13 @@ TEST_F(OptionsTest, CaptureShowsModifiersAndTakesTheFirstFunctionKey) {
     game.Frame();
     EXPECT_FALSE(form().BossCapture);
     EXPECT_EQ(BossKeyName(form().BossKeys), "SHIFT+F5");
+    game.KeyUp(vk::FunctionKey(5), 0);
+    game.KeyUp(vk::Shift, 0);
+    Enter();
+    game.KeyDown(vk::F12);  // the top of the range
+    game.Frame();
+    EXPECT_FALSE(form().BossCapture);
+    EXPECT_EQ(BossKeyName(form().BossKeys), "F12");
 }
 
 TEST_F(OptionsTest, CaptureWithoutAFunctionKeyGivesTheOldKeyBack) {

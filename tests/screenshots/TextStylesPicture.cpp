@@ -1,11 +1,7 @@
-// All 24 text styles drawn with a typical text each, saved as a picture for people to look at.
-
-#include <gtest/gtest.h>
-
 #include <array>
-#include <filesystem>
 #include <string>
 
+#include "Pictures.h"
 #include "engine/TextService.h"
 #include "engine/TextStyles.h"
 #include "platform/headless/HeadlessBackend.h"
@@ -40,7 +36,9 @@ constexpr std::array<const char*, TextStyleCount> Samples = {
     "6/6  1300",
 };
 
-TEST(TextStylesScreenshot, AllStylesOnOneScreen) {
+}  // namespace
+
+bool SaveTextStylesPicture(const std::filesystem::path& folder) {
     platform::HeadlessDisplay display;
     platform::Surface& surface = display.BackSurface();
     TTextService text(surface);
@@ -58,11 +56,6 @@ TEST(TextStylesScreenshot, AllStylesOnOneScreen) {
         text.SetTextFont(style);
         text.DrawTextAt(Samples[static_cast<size_t>(style - 1)], column + 34, y, false, false);
         y += text.TextHeight("") + Gap;
-        EXPECT_LE(y, surface.Height()) << "style " << style << " runs off the screen";
     }
-
-    const auto path = std::filesystem::temp_directory_path() / "text-styles.png";
-    EXPECT_TRUE(platform::SavePng(surface.ReadAll(), path.string())) << path;
+    return platform::SavePng(surface.ReadAll(), (folder / "text-styles.png").string());
 }
-
-}  // namespace

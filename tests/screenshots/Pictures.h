@@ -1,0 +1,17 @@
+#pragma once
+// The pictures the screenshots tool takes from the headless game. Each saves its PNG files into
+// folder and returns false when a picture could not be made or saved. They read the game's
+// generated Data/ folder from the working folder.
+
+#include <filesystem>
+
+// All 24 text styles, each with a text the game draws in it: text-styles.png.
+bool SaveTextStylesPicture(const std::filesystem::path& folder);
+
+// Patterns turned about their pivot, faded, drawn over others with their transparency, and text
+// in several styles: drawing-layer.png.
+bool SaveDrawingLayerPicture(const std::filesystem::path& folder);
+
+// The race view with the ship on a straight, in a bend and at the finish line of a level-1
+// track: driving-straight.png, driving-bend.png, driving-finish.png.
+bool SaveRaceViewPictures(const std::filesystem::path& folder);
