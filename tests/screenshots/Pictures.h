@@ -15,3 +15,7 @@ bool SaveDrawingLayerPicture(const std::filesystem::path& folder);
 // The race view with the ship on a straight, in a bend and at the finish line of a level-1
 // track: driving-straight.png, driving-bend.png, driving-finish.png.
 bool SaveRaceViewPictures(const std::filesystem::path& folder);
+
+// The high-score table right after a game whose result went in at fourth place:
+// high-scores-after-a-game.png.
+bool SaveHighScoresAfterAGamePicture(const std::filesystem::path& folder);
