@@ -226,16 +226,18 @@ Look LookOf(Pixel p) {
     return LooksLikeWall(p) ? Look::Wall : Look::Floor;
 }
 
-// Pixels along one edge of two neighbouring pieces whose look has no match on the other side
-// near the same place. A boundary may move a pixel for anti-aliasing, and 2 more where a wall
-// side crosses the edge at a slant: a bend's band, 26.6 degrees off the track's direction, moves
-// 2 pixels along a side edge from one pixel column to the next.
-template <class FirstEdge, class SecondEdge>
-std::string SeamAlong(FirstEdge first, SecondEdge second) {
-    constexpr int tolerance = 3;
-    auto matched = [](auto edge, int i, Look look) {
+// Pixels along the lines `inset` pixels in from the shared edge of two neighbouring pieces whose
+// look has no match on the other side near the same place. A boundary may move a pixel for
+// anti-aliasing and 2 more where a wall side crosses the edge at a slant, and further the
+// further in the lines lie: `drift` pixels along the edge per pixel across it (a bend's band,
+// 26.6 degrees off the track's direction, drifts 2 pixels down a side edge per column and half a
+// pixel along a top edge per row).
+template <class FirstLine, class SecondLine>
+std::string SeamAlong(FirstLine first, SecondLine second, int inset, int drift) {
+    const int tolerance = 3 + drift * 2 * inset;
+    auto matched = [&](auto line, int i, Look look) {
         for (int j = std::max(0, i - tolerance); j <= std::min(Cell - 1, i + tolerance); ++j)
-            if (LookOf(edge(j)) == look)
+            if (LookOf(line(j)) == look)
                 return true;
         return false;
     };
@@ -251,15 +253,21 @@ TEST(RaceArtTrack, EveryPairOfPiecesTheGeneratorPlacesJoinsWithoutASeam) {
     // Every kind of row, bend step and the line row are among them.
     EXPECT_GE(pairs.Beside.size(), 20u);
     EXPECT_GE(pairs.Stacked.size(), 30u);
-    for (auto [left, right] : pairs.Beside) {
-        const std::string seam = SeamAlong([&](int y) { return Track().At(left, Cell - 1, y); },
-                                           [&](int y) { return Track().At(right, 0, y); });
-        EXPECT_EQ(seam, "") << left << " beside " << right << ": seam at y";
-    }
-    for (auto [upper, lower] : pairs.Stacked) {
-        const std::string seam = SeamAlong([&](int x) { return Track().At(upper, x, Cell - 1); },
-                                           [&](int x) { return Track().At(lower, x, 0); });
-        EXPECT_EQ(seam, "") << upper << " over " << lower << ": seam at x";
+    // The edge lines themselves, and lines 2 pixels in, beyond the pixel and a half by which a
+    // lit wall may reach over an edge and hide a gap behind it.
+    for (int inset : {0, 2}) {
+        for (auto [left, right] : pairs.Beside) {
+            const std::string seam =
+                SeamAlong([&](int y) { return Track().At(left, Cell - 1 - inset, y); },
+                          [&](int y) { return Track().At(right, inset, y); }, inset, 2);
+            EXPECT_EQ(seam, "") << left << " beside " << right << ", " << inset << " in: seam at y";
+        }
+        for (auto [upper, lower] : pairs.Stacked) {
+            const std::string seam =
+                SeamAlong([&](int x) { return Track().At(upper, x, Cell - 1 - inset); },
+                          [&](int x) { return Track().At(lower, x, inset); }, inset, 1);
+            EXPECT_EQ(seam, "") << upper << " over " << lower << ", " << inset << " in: seam at x";
+        }
     }
 }
 

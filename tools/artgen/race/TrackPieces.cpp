@@ -41,7 +41,7 @@ Polygon Buttress(Vec2 cornerInCell) {
 }
 
 TrackPiece Lit(Polygon floor, std::vector<Polygon> walls) {
-    return {std::move(floor), std::move(walls), false};
+    return {std::move(floor), std::move(walls), false, {}};
 }
 
 // A piece whose lit wall is just its collision shape.
@@ -49,6 +49,10 @@ TrackPiece Walled(int code, Polygon floor) {
     return Lit(std::move(floor), {CollisionOutline(code)});
 }
 
+// The piece on its own, without its corner joint partner's walls. The bands that do not collide
+// run parallel to the bend's wall where they meet a side edge, so that the lit area on both
+// sides of that edge lines up; where the collision shapes leave a band end slanted or narrower
+// than its neighbour, the lit wall is widened to match.
 TrackPiece OwnPiece(int code) {
     const Polygon full = {{0, 0}, {C, 0}, {C, C}, {0, C}};
     switch (code) {
@@ -57,14 +61,14 @@ TrackPiece OwnPiece(int code) {
             return Lit(full, {});
         case 2:
             return Walled(code, {{24, 0}, {C, 0}, {C, C}, {25, C}});
-        case 3:
+        case 3:  // lit from x 41, to meet the wider top of code 9 below it
             return Lit({{0, 0}, {46.5, 0}, {46.5, C}, {0, C}},
                        {CollisionOutlineWith(code, {{41, 0}, {41, 71}})});
         case 4:  // the left wall's band on from code 6 above into code 5; it does not collide
-            return Lit({{64, 0}, {C, 20}, {C, 0}}, {{{53, 0}, {64, 0}, {71, 20}, {71, 35}}});
+            return Lit({{64, 0}, {C, 16}, {C, 0}}, {{{53, 0}, {64, 0}, {71, 16}, {71, 35}}});
         case 5:  // the band's slanted end is squared off against code 4's band
-            return Lit({{0, 0}, {C, 0}, {C, C}, {24, C}, {0, 20}},
-                       {CollisionOutlineWith(code, {{0, 20}})});
+            return Lit({{0, 0}, {C, 0}, {C, C}, {24, C}, {0, 16}},
+                       {CollisionOutlineWith(code, {{0, 16}})});
         case 6:
             return Walled(code, {{24.5, 0}, {C, 0}, {C, C}, {64, C}});
         case 7:
@@ -85,20 +89,20 @@ TrackPiece OwnPiece(int code) {
         case 14:
             return Walled(code, {{24.5, 0}, {C, 0}, {C, C}, {0, C}, {0, 63}});
         case 15:  // the mirror of code 5
-            return Lit({{0, 0}, {C, 0}, {C, 20}, {47, C}, {0, C}},
-                       {CollisionOutlineWith(code, {{71, 20}})});
+            return Lit({{0, 0}, {C, 0}, {C, 16}, {47, C}, {0, C}},
+                       {CollisionOutlineWith(code, {{71, 16}})});
         case 16:  // the right wall's band on from code 15 into code 17; it does not collide
-            return Lit({{0, 27}, {7, 0}, {0, 0}}, {{{0, 27}, {0, 35}, {7, 0}, {18, 0}}});
+            return Lit({{0, 16}, {7, 0}, {0, 0}}, {{{0, 16}, {0, 35}, {7, 0}, {18, 0}}});
         case 17:
             return Walled(code, {{0, 0}, {46.5, 0}, {7, C}, {0, C}});
         case 18:
-            return {{{24.5, 0}, {C, 0}, {C, C}, {24.5, C}}, {CollisionOutline(code)}, true};
+            return {{{24.5, 0}, {C, 0}, {C, C}, {24.5, C}}, {CollisionOutline(code)}, true, {}};
         case 19:
         case 20:
         case 21:
-            return {full, {}, true};
+            return {full, {}, true, {}};
         case 22:
-            return {{{0, 0}, {47, 0}, {46, C}, {0, C}}, {CollisionOutline(code)}, true};
+            return {{{0, 0}, {47, 0}, {46, C}, {0, C}}, {CollisionOutline(code)}, true, {}};
         default:  // pattern 0 is never placed on the map
             return {};
     }
@@ -119,14 +123,14 @@ void AddWallsOf(TrackPiece& piece, int code, Vec2 offset) {
     for (Polygon wall : OwnPiece(code).Walls) {
         for (Vec2& corner : wall)
             corner = corner + offset;
-        piece.Walls.push_back(std::move(wall));
+        piece.PartnerWalls.push_back(std::move(wall));
     }
 }
 
 }  // namespace
 
-// Across a corner joint each piece also draws its partner's wall, so that on both sides of the
-// shared edge the band is shaded from the same outlines and runs on without a change of shade.
+// Across a corner joint each piece also takes its partner's wall, so that the lit area on both
+// sides of the shared edge comes from the same outlines.
 TrackPiece TrackPieceOf(int code) {
     TrackPiece piece = OwnPiece(code);
     for (const CornerJoint& joint : CornerJoints) {

@@ -27,6 +27,9 @@ struct TrackPiece {
     // a neighbour. A side lying along a cell edge is open: the wall continues there.
     std::vector<Polygon> Walls;
     bool FinishLine = false;  // carries the start/finish marking
+    // At a bend corner joint, the walls of the piece across the edge, in this cell's pixels: the
+    // lit area reaches over the edge on both sides alike, so the band's outline has no step.
+    std::vector<Polygon> PartnerWalls;
 };
 
 TrackPiece TrackPieceOf(int cellCode);

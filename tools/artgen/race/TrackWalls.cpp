@@ -11,12 +11,13 @@ namespace art::race {
 
 namespace {
 
-constexpr double BorderSnap = 4;  // pixels: a wall side this close to a cell edge runs along it
+constexpr double BorderSnap = 3;  // pixels: a wall side this close to a cell edge runs along it
 
 // Pixels: the race's collision test (the angles under which a point sees the four sides add up to
 // at least 355 degrees) also catches points just outside the quadrilateral, up to 0.95 pixels
 // beyond its sides; the lit wall covers them too.
 constexpr double CollisionMargin = 1.0;
+constexpr double SoftEdge = 0.8;  // pixels: the wall fades out over this much beyond its reach
 
 // Whether the side runs along one of the cell's edges (collision corners on the far edges sit at
 // 71, and some a few pixels in).
@@ -32,12 +33,14 @@ bool AlongCellEdge(Vec2 a, Vec2 b) {
 // A wall outline and its real sides. A side along a cell edge is open: the wall continues in the
 // neighbouring cell, and shading it would draw a seam there.
 struct WallOutline {
+    bool Shades;    // false for a partner's wall, which only widens the lit area
     Polygon Reach;  // the outline grown by half a pixel: a pixel touches it when its centre is in
     std::vector<Segment> Sides;
 };
 
-WallOutline OutlineOf(const Polygon& wall) {
+WallOutline OutlineOf(const Polygon& wall, bool shades) {
     WallOutline outline;
+    outline.Shades = shades;
     const Polygon hull = ConvexHull(wall);
     for (size_t i = 0; i < hull.size(); ++i) {
         const Vec2 a = hull[i], b = hull[(i + 1) % hull.size()];
@@ -93,10 +96,13 @@ Rgba BarrierColour(double depth, double y) {
 
 }  // namespace
 
-void PaintLitWall(PixelCanvas& canvas, const std::vector<Polygon>& walls) {
+void PaintLitWall(PixelCanvas& canvas, const std::vector<Polygon>& walls,
+                  const std::vector<Polygon>& partnerWalls) {
     std::vector<WallOutline> outlines;
     for (const Polygon& wall : walls)
-        outlines.push_back(OutlineOf(wall));
+        outlines.push_back(OutlineOf(wall, true));
+    for (const Polygon& wall : partnerWalls)
+        outlines.push_back(OutlineOf(wall, false));
     for (int y = 0; y < TrackCell; ++y)
         for (int x = 0; x < TrackCell; ++x) {
             const Vec2 centre{x + 0.5, y + 0.5};
@@ -104,11 +110,15 @@ void PaintLitWall(PixelCanvas& canvas, const std::vector<Polygon>& walls) {
             // overlapping outlines is the deepest, so they merge into one band.
             double gap = 1e9, depth = -1e9;
             for (const WallOutline& outline : outlines) {
-                gap =
-                    std::min(gap, SignedDistanceToConvex(outline.Reach, centre) - CollisionMargin);
-                depth = std::max(depth, DepthInWall(outline, centre));
+                const double outside =
+                    SignedDistanceToConvex(outline.Reach, centre) - CollisionMargin;
+                gap = std::min(gap, outside);
+                // Only the piece's own outlines that paint the pixel shade it: beyond an open
+                // side a band runs on in the neighbouring cell, not across this one.
+                if (outline.Shades && outside < SoftEdge)
+                    depth = std::max(depth, DepthInWall(outline, centre));
             }
-            const double alpha = std::clamp(1 - gap / 0.8, 0.0, 1.0);
+            const double alpha = std::clamp(1 - gap / SoftEdge, 0.0, 1.0);
             if (alpha <= 0)
                 continue;
             canvas.Blend(x, y, WithAlpha(BarrierColour(depth, centre.Y), alpha));
