@@ -1,89 +1,145 @@
 #include "TrackPieces.h"
 
+#include "race/WallShapes.h"
+
 namespace art::race {
 
 namespace {
 
 constexpr double C = TrackCell;
 
-// Floor edges under a lit wall run inside the wall's band, so the wall covers them, and meet the
-// floor edges of the neighbouring cells where the band crosses a cell edge; the outer part of the
-// wall lies over open space.
-TrackPiece Floor(Polygon floor) {
-    return {std::move(floor), std::nullopt, false, {}};
+// The corners of a cell code's collision shape, or nothing when it has none.
+Polygon CollisionOutline(int code) {
+    const int kind = WallKind(code);
+    if (kind == NoWall)
+        return {};
+    Polygon corners;
+    for (const TWallCorner& corner : WallShapeOf(kind).Corners)
+        corners.push_back({double(corner.X), double(corner.Y)});
+    return corners;
 }
 
-// The corner pieces of the bends carry a stretch of wall band that does not collide. Their floor
-// is the small triangle between the floor-side edge (a, b) and the cell's corner; the band between
-// that edge and the outer edge (outerA, outerB) is an unlit steel joint, as harmless as it looks.
-TrackPiece Corner(Vec2 a, Vec2 b, Vec2 corner, Vec2 outerA, Vec2 outerB) {
-    return {{a, b, corner}, SteelJoint{{a, b}, {outerA, outerB}}, false, {}};
+// The collision shape together with the extra corner points, as one convex outline.
+Polygon CollisionOutlineWith(int code, Polygon extra) {
+    Polygon outline = CollisionOutline(code);
+    outline.insert(outline.end(), extra.begin(), extra.end());
+    return ConvexHull(outline);
 }
 
-}  // namespace
+// The buttress that takes the corner block of code 7 (x 65..71, y 0..19) into the right wall of
+// the left bend. It is one shape shared by the four cells that meet at the block's corner, given
+// from that corner: code 7 lies left of it and below, code 8 right and below, code 9 left and
+// above, code 10 right and above. It covers the block with the lit wall's margin, reaches up and
+// down the wall band's floor side to well inside the band, and its top is bevelled, so the wall
+// swells round the block instead of showing a box beside it.
+Polygon Buttress(Vec2 cornerInCell) {
+    const Polygon fromCorner = {{-8.5, 0}, {-8.5, 21.5}, {20.5, 21.5}, {0, -14}};
+    Polygon outline;
+    for (Vec2 point : fromCorner)
+        outline.push_back(point + cornerInCell);
+    return outline;
+}
 
-TrackPiece TrackPieceOf(int code) {
+TrackPiece Lit(Polygon floor, std::vector<Polygon> walls) {
+    return {std::move(floor), std::move(walls), false, {}};
+}
+
+// A piece whose lit wall is just its collision shape.
+TrackPiece Walled(int code, Polygon floor) {
+    return Lit(std::move(floor), {CollisionOutline(code)});
+}
+
+// The piece on its own, without its corner joint partner's walls. The bands that do not collide
+// run parallel to the bend's wall where they meet a side edge, so that the lit area on both
+// sides of that edge lines up; where the collision shapes leave a band end slanted or narrower
+// than its neighbour, the lit wall is widened to match.
+TrackPiece OwnPiece(int code) {
     const Polygon full = {{0, 0}, {C, 0}, {C, C}, {0, C}};
     switch (code) {
         case 1:
         case 12:  // the mirror of 7, but without the corner block: plain floor
-            return Floor(full);
+            return Lit(full, {});
         case 2:
-            return Floor({{24, 0}, {C, 0}, {C, C}, {25, C}});
-        case 3:
-            return Floor({{0, 0}, {46.5, 0}, {46.5, C}, {0, C}});
-        case 4:
-            return Corner({64, 0}, {C, 20}, {C, 0}, {53, 0}, {C, 35});
-        case 5: {  // the lit wall starts on a slant; a plate meets the steel joint of code 4
-            TrackPiece piece = Floor({{0, 0}, {C, 0}, {C, C}, {24, C}, {0, 20}});
-            piece.SteelPlates = {{{0, 20}, {3, 20}, {0, 35}}};
-            return piece;
-        }
+            return Walled(code, {{24, 0}, {C, 0}, {C, C}, {25, C}});
+        case 3:  // lit from x 41, to meet the wider top of code 9 below it
+            return Lit({{0, 0}, {46.5, 0}, {46.5, C}, {0, C}},
+                       {CollisionOutlineWith(code, {{41, 0}, {41, 71}})});
+        case 4:  // the left wall's band on from code 6 above into code 5; it does not collide
+            return Lit({{64, 0}, {C, 16}, {C, 0}}, {{{53, 0}, {64, 0}, {71, 16}, {71, 35}}});
+        case 5:  // the band's slanted end is squared off against code 4's band
+            return Lit({{0, 0}, {C, 0}, {C, C}, {24, C}, {0, 16}},
+                       {CollisionOutlineWith(code, {{0, 16}})});
         case 6:
-            return Floor({{24.5, 0}, {C, 0}, {C, C}, {64, C}});
-        case 7: {  // floor; its corner block is a lit wall of its own
-            TrackPiece piece = Floor(full);
-            piece.SteelPlates = {{{60, 0}, {C, 0}, {C, 24}, {60, 24}}};
-            return piece;
-        }
-        case 8: {
-            TrackPiece piece = Floor({{0, 0}, {5, 0}, {46, C}, {0, C}});
-            piece.SteelPlates = {{{0, 0}, {9, 0}, {18, 24}, {0, 24}}};
-            return piece;
-        }
+            return Walled(code, {{24.5, 0}, {C, 0}, {C, C}, {64, C}});
+        case 7:
+            return Lit(full, {CollisionOutline(code), Buttress({C, 0})});
+        case 8:
+            return Lit({{0, 0}, {5, 0}, {46, C}, {0, C}},
+                       {CollisionOutline(code), Buttress({0, 0})});
         case 9:
-            return Floor({{0, 0}, {45.5, 0}, {C, 63}, {C, C}, {0, C}});
-        case 10: {
-            TrackPiece piece = Corner({5, C}, {0, 63}, {0, C}, {14, C}, {0, 42});
-            piece.SteelPlates = {piece.Floor};
-            return piece;
-        }
+            return Lit({{0, 0}, {45.5, 0}, {C, 63}, {C, C}, {0, C}},
+                       {CollisionOutline(code), Buttress({C, C})});
+        case 10:  // the right wall's band on from code 9 into code 8; it does not collide
+            return Lit({{5, C}, {0, 63}, {0, C}},
+                       {{{0, 42}, {0, 63}, {5, 71}, {14, 71}}, Buttress({0, C})});
         case 11:
-            return Floor({{67, 0}, {C, 0}, {C, C}, {25, C}});
-        case 13:
-            return Corner({C, 63}, {67, C}, {C, C}, {C, 42}, {57, C});
+            return Walled(code, {{67, 0}, {C, 0}, {C, C}, {25, C}});
+        case 13:  // the left wall's band on from code 11 below into code 14; it does not collide
+            return Lit({{C, 63}, {67, C}, {C, C}}, {{{71, 42}, {71, 63}, {57, 71}, {67, 71}}});
         case 14:
-            return Floor({{24.5, 0}, {C, 0}, {C, C}, {0, C}, {0, 63}});
-        case 15: {  // the mirror of code 5, meeting the steel joint of code 16
-            TrackPiece piece = Floor({{0, 0}, {C, 0}, {C, 20}, {47, C}, {0, C}});
-            piece.SteelPlates = {{{C - 3, 20}, {C, 20}, {C, 35}}};
-            return piece;
-        }
-        case 16:
-            return Corner({0, 20}, {7, 0}, {0, 0}, {0, 35}, {18, 0});
+            return Walled(code, {{24.5, 0}, {C, 0}, {C, C}, {0, C}, {0, 63}});
+        case 15:  // the mirror of code 5
+            return Lit({{0, 0}, {C, 0}, {C, 16}, {47, C}, {0, C}},
+                       {CollisionOutlineWith(code, {{71, 16}})});
+        case 16:  // the right wall's band on from code 15 into code 17; it does not collide
+            return Lit({{0, 16}, {7, 0}, {0, 0}}, {{{0, 16}, {0, 35}, {7, 0}, {18, 0}}});
         case 17:
-            return Floor({{0, 0}, {46.5, 0}, {7, C}, {0, C}});
+            return Walled(code, {{0, 0}, {46.5, 0}, {7, C}, {0, C}});
         case 18:
-            return {{{24.5, 0}, {C, 0}, {C, C}, {24.5, C}}, std::nullopt, true, {}};
+            return {{{24.5, 0}, {C, 0}, {C, C}, {24.5, C}}, {CollisionOutline(code)}, true, {}};
         case 19:
         case 20:
         case 21:
-            return {full, std::nullopt, true, {}};
+            return {full, {}, true, {}};
         case 22:
-            return {{{0, 0}, {47, 0}, {46, C}, {0, C}}, std::nullopt, true, {}};
+            return {{{0, 0}, {47, 0}, {46, C}, {0, C}}, {CollisionOutline(code)}, true, {}};
         default:  // pattern 0 is never placed on the map
             return {};
     }
+}
+
+// Pieces that always meet each other at a bend corner, where one band runs on from a lit wall
+// into wall that does not collide: the second lies right of the first or below it.
+struct CornerJoint {
+    int First, Second;
+    Vec2 SecondFromFirst;  // where the second piece's cell lies, in the first's pixels
+};
+constexpr CornerJoint CornerJoints[] = {
+    {4, 5, {C, 0}}, {9, 10, {C, 0}}, {13, 14, {C, 0}}, {15, 16, {C, 0}},
+    {6, 4, {0, C}}, {10, 8, {0, C}}, {13, 11, {0, C}}, {17, 16, {0, C}},
+};
+
+void AddWallsOf(TrackPiece& piece, int code, Vec2 offset) {
+    for (Polygon wall : OwnPiece(code).Walls) {
+        for (Vec2& corner : wall)
+            corner = corner + offset;
+        piece.PartnerWalls.push_back(std::move(wall));
+    }
+}
+
+}  // namespace
+
+// Across a corner joint each piece also takes its partner's wall, so that the lit area on both
+// sides of the shared edge comes from the same outlines.
+TrackPiece TrackPieceOf(int code) {
+    TrackPiece piece = OwnPiece(code);
+    for (const CornerJoint& joint : CornerJoints) {
+        if (joint.First == code)
+            AddWallsOf(piece, joint.Second, joint.SecondFromFirst);
+        if (joint.Second == code)
+            AddWallsOf(piece, joint.First, joint.SecondFromFirst * -1);
+    }
+    return piece;
 }
 
 }  // namespace art::race

@@ -1,10 +1,13 @@
 #pragma once
-// What each track cell code shows besides its lit wall: the floor area, and for the bend corners
-// whose drawn wall does not collide, an unlit steel joint, and steel plates where the wall needs
-// a mounting. Cell pixels 0..72, x right, y down. The lit
-// walls themselves come from the collision table (race/WallShapes.h).
+// What each track cell code shows: the floor area, the outlines of its lit wall, and whether it
+// carries the start/finish marking. Cell pixels, x right, y down; the collision table
+// (race/WallShapes.h) puts a cell's last pixel row and column at 71.
+//
+// The lit wall covers every collision shape, and it also runs on where the wall band crosses a
+// bend corner without colliding there, and thickens into a buttress round the collidable corner
+// block of the left bends, so that the wall reads as one unbroken band across every two pieces
+// the track puts side by side.
 
-#include <optional>
 #include <vector>
 
 #include "Geometry.h"
@@ -18,20 +21,15 @@ struct Segment {
     Vec2 From, To;
 };
 
-// A stretch of wall band without collision, between its edge on the floor side and its edge on
-// the open-space side; both run from one cell edge to another.
-struct SteelJoint {
-    Segment FloorSide, OuterSide;
-};
-
 struct TrackPiece {
     Polygon Floor;  // convex; empty for pattern 0
-    std::optional<SteelJoint> Joint;
+    // Convex outlines of lit wall; they may reach beyond the cell, where the wall runs on into
+    // a neighbour. A side lying along a cell edge is open: the wall continues there.
+    std::vector<Polygon> Walls;
     bool FinishLine = false;  // carries the start/finish marking
-    // Flat steel plates (convex), where the wall needs a mounting: round the lit corner block of
-    // the left bends, joining it to the wall, and where a steel joint meets a lit wall's slanted
-    // end.
-    std::vector<Polygon> SteelPlates;
+    // At a bend corner joint, the walls of the piece across the edge, in this cell's pixels: the
+    // lit area reaches over the edge on both sides alike, so the band's outline has no step.
+    std::vector<Polygon> PartnerWalls;
 };
 
 TrackPiece TrackPieceOf(int cellCode);

@@ -1,6 +1,6 @@
 // The track image (race image 1): one 72 x 72 pattern per cell code 0..22. Floor where the ships
-// fly, glowing walls exactly over the collision shapes, open space (transparent) outside, so
-// the star field shows around the track.
+// fly, glowing walls over the collision shapes and on along the band wherever the wall runs,
+// open space (transparent) outside, so the star field shows around the track.
 
 #include "Patterns.h"
 #include "RaceImages.h"
@@ -10,7 +10,7 @@ namespace art::race {
 
 namespace {
 
-void PaintFloor(PixelCanvas& canvas, const TrackPiece& piece, const TWallShape* wall) {
+void PaintFloor(PixelCanvas& canvas, const TrackPiece& piece) {
     if (piece.Floor.empty())
         return;
     const Polygon floorHull = ConvexHull(piece.Floor);
@@ -22,8 +22,7 @@ void PaintFloor(PixelCanvas& canvas, const TrackPiece& piece, const TWallShape* 
             const Vec2 centre{x + 0.5, y + 0.5};
             Rgba colour = piece.FinishLine ? FinishLineColour(centre.X, centre.Y)
                                            : DeckColour(centre.X, centre.Y);
-            if (wall)
-                colour = Mix(colour, Hex(0xFF7A28), WallLightOnDeck(*wall, centre));
+            colour = Mix(colour, Hex(0xFF7A28), WallLightOnDeck(piece.Walls, centre));
             canvas.Set(x, y, WithAlpha(colour, coverage));
         }
 }
@@ -31,15 +30,8 @@ void PaintFloor(PixelCanvas& canvas, const TrackPiece& piece, const TWallShape* 
 void PaintPiece(cairo_t* context, int code) {
     PixelCanvas canvas(cairo_get_target(context));
     const TrackPiece piece = TrackPieceOf(code);
-    const int wallKind = WallKind(code);
-    const TWallShape* wall = wallKind == NoWall ? nullptr : &WallShapeOf(wallKind);
-    PaintFloor(canvas, piece, wall);
-    for (const Polygon& plate : piece.SteelPlates)
-        PaintSteelPlate(canvas, plate);
-    if (piece.Joint)
-        PaintSteelJoint(canvas, *piece.Joint);
-    if (wall)
-        PaintLitWall(canvas, *wall);
+    PaintFloor(canvas, piece);
+    PaintLitWall(canvas, piece.Walls, piece.PartnerWalls);
 }
 
 }  // namespace
