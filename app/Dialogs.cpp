@@ -216,8 +216,8 @@ void TMForm::SendingFrame() {
         SendingStep = 1;
         return;
     }
-    if (ResultSubmission && Race)
-        ResultSubmission->SendWorldResult(PlayerName, Race->State().Score, Options.Country);
+    if (Race)
+        Online.SendWorldResult(PlayerName, Race->State().Score, Options.Country);
     CloseDialog();
     EndGameToHighScores(1);
 }

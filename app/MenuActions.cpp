@@ -113,8 +113,7 @@ void TMForm::MainMenuItem(int32_t item) {
             HighScoresScreen.Build();
             break;
         case 5:
-            if (WebLinks)
-                WebLinks->OpenHomePage();
+            Online.OpenHomePage();
             break;
         case 6:
             OpenDialog(dkExitGame);
@@ -184,8 +183,7 @@ void TMForm::HighScoresItem(int32_t item) {
             OpenDialog(dkClearScores);
             break;
         case 8:
-            if (WebLinks)
-                WebLinks->OpenWorldHighScores();
+            Online.OpenWorldHighScores();
             break;
         case 9:
             HighScoresScreen.Leave();

@@ -24,7 +24,8 @@ TMForm::TMForm(platform::Backend& backend, uint32_t randomSeed, const std::strin
       OptionsScreen(ScreenContext),
       ShipSelect(ScreenContext),
       HighScoresScreen(ScreenContext, Saved.HighScores),
-      HelpScreen(ScreenContext) {
+      HelpScreen(ScreenContext),
+      Online(backend) {
     MDXSpriteEngine.Attach(&MDXDraw.BackSurface());
 }
 
@@ -181,5 +182,7 @@ void TMForm::Shutdown() {
         MDXDraw.ShowError("Zorvex", Saved.SaveFailure());
         exitCode_ = 1;
     }
+    if (startedUp_)
+        Online.OpenPlayShortcut();
     terminated_ = true;
 }

@@ -17,8 +17,7 @@
 #include "engine/SoundList.h"
 #include "engine/SpriteEngineComponent.h"
 #include "engine/TextService.h"
-#include "online/ResultSubmission.h"
-#include "online/WebLinks.h"
+#include "online/WorldOnline.h"
 #include "platform/Backend.h"
 #include "platform/FrameTimer.h"
 #include "race/Race.h"
@@ -143,10 +142,8 @@ public:
     THelpScreen HelpScreen;
     // The game being played; kept after it ends until the next one starts.
     std::unique_ptr<TRace> Race;
-    // Sends a result to the world high-score page; none until the online service is set up.
-    TResultSubmission* ResultSubmission = nullptr;
-    // Opens the home page and the world high-score page; none until the online service is set up.
-    TWebLinks* WebLinks = nullptr;
+    // Sending a result, the home page, the world page and play.url.
+    TWorldOnline Online;
 
 private:
     // Loads the image and sound lists; false when one cannot be loaded (the error has been shown).

@@ -5,10 +5,12 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 
 #include "platform/AudioMusic.h"
 #include "platform/AudioSound.h"
 #include "platform/Display.h"
+#include "platform/HttpClient.h"
 #include "platform/InputEvent.h"
 #include "platform/Keyboard.h"
 
@@ -22,6 +24,9 @@ public:
     virtual Keyboard& GetKeyboard() = 0;
     virtual SoundDevice& GetSoundDevice() = 0;
     virtual MusicPlayer& GetMusicPlayer() = 0;
+    virtual HttpClient& GetHttp() = 0;
+    // Opens a web address or a document with the user's default handler; a failure is ignored.
+    virtual void OpenUrl(const std::string& url) = 0;
 
     // The next window event, if any; never waits.
     virtual bool PollEvent(InputEvent& event) = 0;

@@ -87,12 +87,30 @@ private:
     std::set<uint16_t> snapshot_;
 };
 
+// Records every request and answers none, as if the machine had no network, unless the caller
+// hands it a real client to pass the requests on to.
+class HeadlessHttpClient final : public HttpClient {
+public:
+    std::optional<std::string> Get(const std::string& url) override {
+        requests_.push_back(url);
+        return passOn_ ? passOn_->Get(url) : std::nullopt;
+    }
+    void PassOnTo(std::unique_ptr<HttpClient> client) { passOn_ = std::move(client); }
+    const std::vector<std::string>& Requests() const { return requests_; }
+
+private:
+    std::vector<std::string> requests_;
+    std::unique_ptr<HttpClient> passOn_;
+};
+
 class HeadlessBackend final : public Backend {
 public:
     Display& GetDisplay() override { return display_; }
     Keyboard& GetKeyboard() override { return keyboard_; }
     SoundDevice& GetSoundDevice() override { return sounds_; }
     MusicPlayer& GetMusicPlayer() override { return music_; }
+    HttpClient& GetHttp() override { return http_; }
+    void OpenUrl(const std::string& url) override { openedUrls_.push_back(url); }
     bool PollEvent(InputEvent& event) override;
     void WaitEvent(int timeoutMs) override { nowMs_ += static_cast<uint64_t>(timeoutMs); }
     uint64_t NowMs() const override { return nowMs_; }
@@ -104,6 +122,8 @@ public:
     HeadlessSoundDevice& Sounds() { return sounds_; }
     HeadlessMusicPlayer& Music() { return music_; }
     HeadlessAudioLog& AudioLog() { return audioLog_; }
+    HeadlessHttpClient& Http() { return http_; }
+    const std::vector<std::string>& OpenedUrls() const { return openedUrls_; }
     void AdvanceClock(uint64_t ms) { nowMs_ += ms; }
     void Push(const InputEvent& event) { events_.push_back(event); }
 
@@ -115,6 +135,8 @@ private:
     HeadlessAudioLog audioLog_;
     HeadlessSoundDevice sounds_{[this] { return nowMs_; }, audioLog_};
     HeadlessMusicPlayer music_{[this] { return nowMs_; }, audioLog_};
+    HeadlessHttpClient http_;
+    std::vector<std::string> openedUrls_;
 };
 
 }  // namespace platform

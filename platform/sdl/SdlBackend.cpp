@@ -85,6 +85,8 @@ public:
     Keyboard& GetKeyboard() override { return keyboard_; }
     SoundDevice& GetSoundDevice() override { return audio_->Sounds(); }
     MusicPlayer& GetMusicPlayer() override { return audio_->Music(); }
+    HttpClient& GetHttp() override { return *http_; }
+    void OpenUrl(const std::string& url) override { SDL_OpenURL(url.c_str()); }
 
     bool PollEvent(InputEvent& event) override {
         if (terminationRequested) {
@@ -212,6 +214,7 @@ private:
     std::unique_ptr<sdl::SdlDisplay> display_;
     std::unique_ptr<sdl::SdlAudio> audio_;  // silent when the machine has no audio device
     SdlKeyboard keyboard_;
+    std::unique_ptr<HttpClient> http_ = CreateCurlHttpClient();
     std::optional<InputEvent> pending_;
 };
 
