@@ -7,9 +7,11 @@
 #include <csignal>
 #include <cstdio>
 #include <optional>
+#include <set>
 #include <stdexcept>
 
 #include "platform/Keys.h"
+#include "platform/sdl/Gamepad.h"
 #include "platform/sdl/KeyMap.h"
 #include "platform/sdl/SdlAudio.h"
 #include "platform/sdl/SdlDisplay.h"
@@ -34,8 +36,9 @@ void InstallSignalHandlers() {
     sigaction(SIGINT, &action, nullptr);
 }
 
-// Held keys come from SDL's key state. A key pressed since the last read counts as held for that
-// read even when it was released again before it, so a short tap between two frames is never lost.
+// Held keys come from SDL's key state and from the game controllers. A key or pad button pressed
+// since the last read counts as held for that read even when it was released again before it, so
+// a short tap between two frames is never lost.
 class SdlKeyboard final : public Keyboard {
 public:
     void Read() override {
@@ -44,22 +47,37 @@ public:
         for (int i = 0; i < SDL_NUM_SCANCODES; ++i)
             held_[i] = (i < count && state[i] != 0) || pressedSinceRead_[i];
         pressedSinceRead_.fill(false);
-    }
-    void NotePressed(SDL_Scancode scancode) {
-        if (scancode > SDL_SCANCODE_UNKNOWN && scancode < SDL_NUM_SCANCODES)
-            pressedSinceRead_[scancode] = true;
+        padHeld_.clear();
+        for (uint16_t key : pads_.HeldKeys())
+            padHeld_.insert(key);
+        padHeld_.merge(padPressedSinceRead_);
+        padPressedSinceRead_.clear();
     }
     bool IsDown(uint16_t virtualKey) const override {
+        if (padHeld_.contains(virtualKey))
+            return true;
         const SDL_Keycode key = sdl::SdlKeyFromVirtual(virtualKey);
         if (key == SDLK_UNKNOWN)
             return false;
         const SDL_Scancode scancode = SDL_GetScancodeFromKey(key);
         return scancode > SDL_SCANCODE_UNKNOWN && scancode < SDL_NUM_SCANCODES && held_[scancode];
     }
+    void NotePressed(SDL_Scancode scancode) {
+        if (scancode > SDL_SCANCODE_UNKNOWN && scancode < SDL_NUM_SCANCODES)
+            pressedSinceRead_[scancode] = true;
+    }
+    void NotePressed(SDL_GameControllerButton button) {
+        if (const uint16_t key = sdl::VirtualKeyOfButton(button))
+            padPressedSinceRead_.insert(key);
+    }
+    sdl::Gamepads& Pads() { return pads_; }
 
 private:
     std::array<bool, SDL_NUM_SCANCODES> held_ = {};
     std::array<bool, SDL_NUM_SCANCODES> pressedSinceRead_ = {};
+    sdl::Gamepads pads_;
+    std::set<uint16_t> padHeld_;
+    std::set<uint16_t> padPressedSinceRead_;
 };
 
 class SdlBackend final : public Backend {
@@ -71,6 +89,9 @@ public:
             throw std::runtime_error(std::string("Cannot start the video system: ") +
                                      SDL_GetError());
         InstallSignalHandlers();
+        // Without controller support the game still plays with the keyboard.
+        if (SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) != 0)
+            std::fprintf(stderr, "Zorvex: no game controllers: %s\n", SDL_GetError());
         display_ = std::make_unique<sdl::SdlDisplay>();
         audio_ = std::make_unique<sdl::SdlAudio>();
         SDL_StartTextInput();
@@ -144,6 +165,19 @@ private:
             case SDL_MOUSEBUTTONDOWN:
             case SDL_MOUSEBUTTONUP:
                 return TranslateButton(in.button, out);
+            case SDL_CONTROLLERDEVICEADDED:
+            case SDL_CONTROLLERDEVICEREMOVED:
+                keyboard_.Pads().HandleDeviceEvent(in);
+                return false;
+            case SDL_CONTROLLERBUTTONDOWN: {
+                const auto button = static_cast<SDL_GameControllerButton>(in.cbutton.button);
+                keyboard_.NotePressed(button);
+                // A accepts, as Enter does: Enter works through the typed character.
+                if (button != SDL_CONTROLLER_BUTTON_A)
+                    return false;
+                out = {.Kind = EventKind::Character, .Character = '\r'};
+                return true;
+            }
             default:
                 return false;
         }

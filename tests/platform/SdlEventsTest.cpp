@@ -118,3 +118,48 @@ TEST_F(SdlEvents, ThePointerOverTheWindowIsAHand) {
     SDL_FreeCursor(hand);
     EXPECT_NE(SDL_GetCursor(), SDL_GetDefaultCursor());
 }
+
+TEST_F(SdlEvents, AGamepadPluggedInWhileTheGameRunsDrivesTheMenusUntilItIsPulledOut) {
+    SDL_VirtualJoystickDesc pad = {};
+    pad.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
+    pad.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
+    pad.naxes = SDL_CONTROLLER_AXIS_MAX;
+    pad.nbuttons = SDL_CONTROLLER_BUTTON_MAX;
+    pad.name = "Test pad";
+    const int device = SDL_JoystickAttachVirtualEx(&pad);
+    ASSERT_GE(device, 0) << SDL_GetError();
+    SDL_Joystick* joystick = SDL_JoystickOpen(device);
+    ASSERT_NE(joystick, nullptr);
+    Frame();  // the game sees the pad arrive
+    // A tap of a button between two frames, as a player's thumb gives it.
+    const auto tap = [&](SDL_GameControllerButton button) {
+        SDL_JoystickSetVirtualButton(joystick, button, 1);
+        SDL_JoystickUpdate();
+        SDL_JoystickSetVirtualButton(joystick, button, 0);
+        SDL_JoystickUpdate();
+        Frame();
+        Frame();
+    };
+    ASSERT_EQ(form_->Menu.MenuIndex, 7);
+    tap(SDL_CONTROLLER_BUTTON_DPAD_DOWN);
+    EXPECT_EQ(form_->Menu.MenuIndex, 8);
+    tap(SDL_CONTROLLER_BUTTON_A);
+    EXPECT_FALSE(form_->Options.MusicOn) << "A accepts the highlighted Music row";
+    SDL_JoystickSetVirtualAxis(joystick, SDL_CONTROLLER_AXIS_LEFTY, 32767);  // the stick down
+    SDL_JoystickUpdate();
+    Frame();
+    EXPECT_EQ(form_->Menu.MenuIndex, 9);
+    SDL_JoystickSetVirtualAxis(joystick, SDL_CONTROLLER_AXIS_LEFTY, 0);
+    SDL_JoystickUpdate();
+    tap(SDL_CONTROLLER_BUTTON_B);
+    EXPECT_EQ(form_->ScreenKind, skMainMenu) << "B goes back";
+
+    SDL_JoystickClose(joystick);
+    ASSERT_EQ(SDL_JoystickDetachVirtual(device), 0);
+    Frame();
+    Frame();  // the pad has gone; the keyboard goes on as before
+    PushKey(SDL_KEYDOWN, SDL_SCANCODE_DOWN);
+    PushKey(SDL_KEYUP, SDL_SCANCODE_DOWN);
+    Frame();
+    EXPECT_EQ(form_->Menu.MenuIndex, 4);
+}
