@@ -4,6 +4,7 @@
 
 #include "race/ScrollBackground.h"
 #include "screens/HelpTexts.h"
+#include "screens/PreviousNextKeys.h"
 
 namespace {
 
@@ -57,14 +58,7 @@ void THelpScreen::Build() {
     background_ = NewSprite<TScrollBackground>(services, 1, 1, 1, 1);
     title_ = TMyImageSprite::CreateAt(services, 1, 24, 478, 37, 3);
     panel_ = TMyImageSprite::CreateAt(services, 1, 51, 0, 195, 3);
-    const int32_t images[2] = {42, 43};
-    const int32_t positions[2][2] = {{37, 464}, {234, 463}};
-    for (int32_t i = 0; i < 2; ++i) {
-        auto* button = NewSprite<TMenuButton>(services, 1, positions[i][1], positions[i][0], 1, 0,
-                                              images[i], images[i]);
-        button->SetZ(4);
-        menu.MenuButtons[7 + i] = button;
-    }
+    menu.CreateSubScreenButtons(services, {{42, 37, 464}, {43, 234, 463}}, 4);
     for (size_t i = 0; i < ObjectPictures.size(); ++i) {
         const TObjectPicture& picture = ObjectPictures[i];
         objects_[i] =
@@ -81,18 +75,7 @@ void THelpScreen::Frame(int32_t lagCount) {
     TMenuState& menu = context_.Menu;
     const TInputState& input = context_.Input;
     menu.UpdateHighlight(true, input.MouseX, input.MouseY);
-    if (input.Left.Pressed) {
-        if (menu.MenuIndex == 7)
-            context_.Host.ChooseMenuItem(7);
-        else if (menu.MenuIndex == 8)
-            menu.MenuIndex = 7;
-    }
-    if (input.Right.Pressed) {
-        if (menu.MenuIndex == 8)
-            context_.Host.ChooseMenuItem(8);
-        else if (menu.MenuIndex == 7)
-            menu.MenuIndex = 8;
-    }
+    PreviousNextKeys(context_);
     if (input.AnyArrowPressed() && (menu.MenuIndex < 7 || menu.MenuIndex > 8))
         menu.MenuIndex = 7;
     if (input.Esc.Pressed)

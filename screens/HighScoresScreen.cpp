@@ -22,14 +22,7 @@ void THighScoresScreen::Build() {
     background_ = NewSprite<TScrollBackground>(services, 1, 1, 1, 1);
     title_ = TMyImageSprite::CreateAt(services, 1, 27, 363, 35, 3);
     panel_ = TMyImageSprite::CreateAt(services, 1, 53, 13, 189, 5);
-    const int32_t images[2] = {40, 41};
-    const int32_t positions[2][2] = {{38, 475}, {235, 475}};
-    for (int32_t i = 0; i < 2; ++i) {
-        auto* button = NewSprite<TMenuButton>(services, 1, positions[i][1], positions[i][0], 1, 0,
-                                              images[i], images[i]);
-        button->SetZ(4);
-        menu.MenuButtons[7 + i] = button;
-    }
+    menu.CreateSubScreenButtons(services, {{40, 38, 475}, {41, 235, 475}}, 4);
 }
 
 void THighScoresScreen::Frame(int32_t lagCount) {

@@ -34,3 +34,14 @@ void TMenuState::KillMenuButtons() {
         if (TMenuButton* button = Button(item))
             button->KillOnce();
 }
+
+void TMenuState::CreateSubScreenButtons(TGameServices& services,
+                                        std::initializer_list<TButtonPlace> places, int32_t z) {
+    int32_t item = 7;
+    for (const TButtonPlace& place : places) {
+        auto* button =
+            NewSprite<TMenuButton>(services, 1, place.Y, place.X, 1, 0, place.Image, place.Image);
+        button->SetZ(z);
+        MenuButtons[item++] = button;
+    }
+}

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <initializer_list>
 
 #include "screens/MenuButton.h"
 
@@ -26,4 +27,12 @@ struct TMenuState {
     bool UpdateHighlight(bool withMainHover, int32_t mouseX, int32_t mouseY);
     // Kills the buttons MenuStart..MenuEnd, when a screen is left.
     void KillMenuButtons();
+
+    // A sub-screen's button: an image of list 1, pattern 1 in its normal look and 0 highlighted.
+    struct TButtonPlace {
+        int32_t Image, X, Y;
+    };
+    // Creates the sub-screen's buttons as items 7, 8, ... at Z z.
+    void CreateSubScreenButtons(TGameServices& services, std::initializer_list<TButtonPlace> places,
+                                int32_t z);
 };

@@ -5,6 +5,7 @@
 #include "engine/ImageItem.h"
 #include "race/ScrollBackground.h"
 #include "race/ShipModels.h"
+#include "screens/PreviousNextKeys.h"
 
 namespace {
 
@@ -33,34 +34,14 @@ void TShipSelectScreen::Build() {
     pictureA_ = TMyImageSprite::CreateAt(services, 1, ShipPicture(ShipType), 88, 238, 4);
     pictureB_ = TMyImageSprite::CreateAt(services, 1, ShipPicture(ShipType), 88, 238, 4);
     pictureB_->Visible = false;
-    const int32_t images[3] = {37, 38, 39};
-    const int32_t positions[3][2] = {{14, 227}, {377, 226}, {104, 473}};
-    for (int32_t i = 0; i < 3; ++i) {
-        auto* button = NewSprite<TMenuButton>(services, 1, positions[i][1], positions[i][0], 1, 0,
-                                              images[i], images[i]);
-        button->SetZ(5);
-        menu.MenuButtons[7 + i] = button;
-    }
+    menu.CreateSubScreenButtons(services, {{37, 14, 227}, {38, 377, 226}, {39, 104, 473}}, 5);
 }
 
 void TShipSelectScreen::Frame() {
     TMenuState& menu = context_.Menu;
     const TInputState& input = context_.Input;
     menu.UpdateHighlight(true, input.MouseX, input.MouseY);
-    // Each step sees the highlight as the steps before it left it: Left then Right in one frame
-    // moves from 8 to 7 and back to 8.
-    if (input.Left.Pressed) {
-        if (menu.MenuIndex == 7)
-            context_.Host.ChooseMenuItem(7);
-        else if (menu.MenuIndex == 8)
-            menu.MenuIndex = 7;
-    }
-    if (input.Right.Pressed) {
-        if (menu.MenuIndex == 8)
-            context_.Host.ChooseMenuItem(8);
-        else if (menu.MenuIndex == 7)
-            menu.MenuIndex = 8;
-    }
+    PreviousNextKeys(context_);
     if (input.Up.Pressed && menu.MenuIndex == 9)
         menu.MenuIndex = 8;
     if (input.Down.Pressed && (menu.MenuIndex == 7 || menu.MenuIndex == 8))

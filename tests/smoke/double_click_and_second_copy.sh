@@ -7,15 +7,11 @@
 set -u
 binary=$(realpath "$1")
 here=$(cd "$(dirname "$0")" && pwd)
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-mkdir -p "$work/Data"
-cp -r "$(dirname "$binary")/Data/Res" "$(dirname "$binary")/Data/Music" "$work/Data/"
-cd "$work"
-
+# The game reads Data/ from its working folder: the generated lists and songs, and a fresh Save.
 source "$here/game_window.sh"
+enter_fresh_folder "$binary"
 start_game "$binary"
-xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
+activate_window
 
 tap() { xdotool key --window "$window" --delay 0 "$@"; sleep 0.3; }
 
@@ -51,18 +47,11 @@ wait "$second" || second_status=$?
 [ "$second_status" -eq 1 ] || fail "the second copy exited with $second_status, not 1"
 [ -e Data/Save/options ] && fail "the second copy wrote the options file"
 
-xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
+activate_window
 tap Escape                # back to the main menu
 tap Escape                # "Exit the game?"
 tap y
-for _ in $(seq 50); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
-done
-kill -0 "$pid" 2>/dev/null && fail "the game is still running after Esc, Y"
-status=0
-wait "$pid" || status=$?
-[ "$status" -eq 0 ] || fail "exit status $status"
+expect_exit 0
 [ -f Data/Save/options ] || fail "Data/Save/options was not written"
 music=$(sed -n 2p Data/Save/options | tr -d '\r')
 [ "$music" = "1" ] || fail "music is '$music' after a double click on its row, not on (1)"

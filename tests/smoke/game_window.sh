@@ -19,3 +19,30 @@ fail() {
     [ -n "${pid:-}" ] && kill -KILL "$pid" 2>/dev/null
     exit 1
 }
+
+# enter_fresh_folder <binary>: makes a working folder with the game's data beside binary and no
+# saved files, removed at exit, and changes into it. Sets work.
+enter_fresh_folder() {
+    work=$(mktemp -d)
+    trap 'rm -rf "$work"' EXIT
+    mkdir -p "$work/Data"
+    cp -r "$(dirname "$1")/Data/Res" "$(dirname "$1")/Data/Music" "$work/Data/"
+    cd "$work" || fail "cannot enter $work"
+}
+
+# activate_window: gives the game's window the keyboard.
+activate_window() {
+    xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
+}
+
+# expect_exit <status>: waits up to 5 s for the game to end, and fails unless it ended with status.
+expect_exit() {
+    for _ in $(seq 50); do
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill -0 "$pid" 2>/dev/null && fail "the game is still running"
+    local status=0
+    wait "$pid" || status=$?
+    [ "$status" -eq "$1" ] || fail "exit status $status, not $1"
+}

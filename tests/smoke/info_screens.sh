@@ -6,15 +6,11 @@
 set -u
 binary=$(realpath "$1")
 here=$(cd "$(dirname "$0")" && pwd)
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-mkdir -p "$work/Data"
-cp -r "$(dirname "$binary")/Data/Res" "$(dirname "$binary")/Data/Music" "$work/Data/"
-cd "$work"
-
+# The game reads Data/ from its working folder: the generated lists and songs, and a fresh Save.
 source "$here/game_window.sh"
+enter_fresh_folder "$binary"
 start_game "$binary"
-xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
+activate_window
 
 key() { xdotool key --window "$window" --delay 120 "$@"; sleep 0.5; }
 # A fingerprint of what the window shows now.
@@ -38,12 +34,5 @@ done
 [ "${pages[5]}" = "${pages[0]}" ] || fail "the page after the fifth is not the first"
 key Escape
 key Escape y
-for _ in $(seq 50); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
-done
-kill -0 "$pid" 2>/dev/null && fail "the game is still running after Esc, Y"
-status=0
-wait "$pid" || status=$?
-[ "$status" -eq 0 ] || fail "exit status $status"
+expect_exit 0
 echo "PASS: the high-score table and five help pages, round to the first, exit 0"

@@ -6,16 +6,11 @@
 set -u
 binary=$(realpath "$1")
 here=$(cd "$(dirname "$0")" && pwd)
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
 # The game reads Data/ from its working folder: the generated lists and songs, and a fresh Save.
-mkdir -p "$work/Data"
-cp -r "$(dirname "$binary")/Data/Res" "$(dirname "$binary")/Data/Music" "$work/Data/"
-cd "$work"
-
 source "$here/game_window.sh"
+enter_fresh_folder "$binary"
 start_game "$binary"
-xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
+activate_window
 
 key() { xdotool key --window "$window" --delay 120 "$@"; sleep 0.4; }
 hold() { xdotool keydown --window "$window" "$1"; sleep "$2"; xdotool keyup --window "$window" "$1"; }
@@ -31,14 +26,7 @@ sleep 0.5
 key Escape        # "Exit the game?"
 key y
 
-for _ in $(seq 50); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
-done
-kill -0 "$pid" 2>/dev/null && fail "the game is still running after Esc, Y on the main menu"
-status=0
-wait "$pid" || status=$?
-[ "$status" -eq 0 ] || fail "exit status $status"
+expect_exit 0
 
 [ -f Data/Save/options ] || fail "Data/Save/options was not written"
 [ -f Data/Save/hs ] || fail "Data/Save/hs was not written"

@@ -7,16 +7,11 @@ set -u
 binary=$(realpath "$1")
 server_binary=$(realpath "$2")
 here=$(cd "$(dirname "$0")" && pwd)
-work=$(mktemp -d)
+source "$here/game_window.sh"
+enter_fresh_folder "$binary"
 server_pid=""
-cleanup() {
-    [ -n "$server_pid" ] && kill "$server_pid" 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-mkdir -p "$work/Data/Save"
-cp -r "$(dirname "$binary")/Data/Res" "$(dirname "$binary")/Data/Music" "$work/Data/"
-cd "$work"
+trap '[ -n "$server_pid" ] && kill "$server_pid" 2>/dev/null; rm -rf "$work"' EXIT
+mkdir -p Data/Save
 
 # The saved pair: ten entries "LOW" scoring -1 .. -10, and the options with the table's check
 # text (see docs/saved-files.md).
@@ -44,10 +39,9 @@ for _ in $(seq 100); do
     sleep 0.1
 done
 
-source "$here/game_window.sh"
 export ZORVEX_WORLD_SERVER="127.0.0.1:$port"
 start_game "$binary"
-xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
+activate_window
 key() { xdotool key --window "$window" --delay 120 "$@"; sleep 0.5; }
 
 sleep 2           # the intro
@@ -61,13 +55,7 @@ key Return        # "Send the result to World's Highscores page?" Yes
 sleep 1
 key Escape        # the high-score table, back to the main menu
 key Escape y
-for _ in $(seq 50); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
-done
-status=0
-wait "$pid" || status=$?
-[ "$status" -eq 0 ] || fail "exit status $status"
+expect_exit 0
 
 listing=$(python3 -c "import urllib.request; print(urllib.request.urlopen('$page', timeout=5).read().decode())")
 echo "$listing" | grep -q 'Pilot' || fail "the world page does not list Pilot"
