@@ -7,6 +7,7 @@
 
 #include <malloc.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -16,6 +17,7 @@
 
 #include "harness/GameHarness.h"
 #include "platform/Keys.h"
+#include "race/Player.h"
 
 #if defined(__has_feature)
 #if __has_feature(address_sanitizer)
@@ -74,10 +76,20 @@ public:
             game_->Send({.Kind = platform::EventKind::Minimized});
             game_->Send({.Kind = platform::EventKind::Restored});
         }
-        // A player who scores: now and then the race's score is raised, so that the name entry,
-        // the send question and the high-score table come up too.
-        if (form.Race && form.Race->Running() && frame % 997 == 0)
-            form.Race->State().Score += 5000;
+        // A player who gets somewhere: now and then the race's score is raised, its clock nearly
+        // run out, or the level finished (the last one, sometimes), so that the name entry, the
+        // send question, the time-over, game-over, results and congratulations come up too.
+        if (form.Race && form.Race->Running() && form.DialogKind == dkNone) {
+            TRaceState& race = form.Race->State();
+            if (frame % 997 == 0)
+                race.Score += 5000;
+            if (frame % 1499 == 0)
+                race.TimeLeft = std::min(race.TimeLeft, 50);
+            if (frame % 1999 == 0) {
+                race.Level = Below(2) ? 10 : race.Level;
+                race.Player->Finished = true;
+            }
+        }
         game_->Frame(Below(4) == 0 ? 1 + Below(60) : 16);
         screens_.insert(form.ScreenKind);
         dialogs_.insert(form.DialogKind);
