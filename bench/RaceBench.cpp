@@ -14,15 +14,7 @@ namespace {
 // From the main menu into level 5 with its five opponents, past the level captions, accelerator
 // held.
 void StartRacing(GameHarness& game) {
-    while (game.Form().MainMenu.IntroRunning())
-        game.Frame();
-    game.Form().Menu.MenuIndex = 1;
-    game.Frame();
-    game.Type("\r");
-    game.Frame();
-    game.Form().Menu.MenuIndex = 9;
-    game.Frame();
-    game.Type("\r");
+    game.EnterRace();
     game.Frames(140);  // the 2000 ms caption
     TRace& race = *game.Form().Race;
     race.State().Level = 4;

@@ -51,6 +51,7 @@ private:
     void ExplosionStep(int32_t slot);
     void MoveStep(TOpponentSlot& ship);
     void OutlineStep(TOpponentSlot& ship);
+    bool ChangeDue(int32_t& timer);
     void LaneChangeStep(TOpponentSlot& ship);
     void SpeedChangeStep(TOpponentSlot& ship);
     TAvoidance Probe(int32_t slot);

@@ -150,34 +150,34 @@ void TCar::OutlineStep(TOpponentSlot& ship) {
             PointAt(ship.CentreX, ship.CentreY, h + ProbeSpots[i].Angle, ProbeSpots[i].Distance);
 }
 
-void TCar::LaneChangeStep(TOpponentSlot& ship) {
-    if (ship.LaneTimer > 0) {
-        ship.LaneTimer -= FrameTime();
-        return;
+// A random-change timer counts down; once it has run out it restarts at 4000..6700 ms and the
+// change is due.
+bool TCar::ChangeDue(int32_t& timer) {
+    if (timer > 0) {
+        timer -= FrameTime();
+        return false;
     }
-    TRandom& random = Services.Random;
-    ship.LaneTimer = random.Random(10) * ChangeStepMs + ChangeBaseMs;
-    if (ship.Avoiding)
+    timer = Services.Random.Random(10) * ChangeStepMs + ChangeBaseMs;
+    return true;
+}
+
+void TCar::LaneChangeStep(TOpponentSlot& ship) {
+    if (!ChangeDue(ship.LaneTimer) || ship.Avoiding)
         return;
+    TRandom& random = Services.Random;
     ship.LaneOffset += random.Random(LaneChangeRange) - LaneChangeRange / 2;
     ship.LookAhead = random.Random(LookAheadChoices);
 }
 
 // The old offset is taken back by its size either way before the new one is added.
 void TCar::SpeedChangeStep(TOpponentSlot& ship) {
-    if (ship.SpeedTimer > 0) {
-        ship.SpeedTimer -= FrameTime();
-        return;
-    }
-    TRandom& random = Services.Random;
-    ship.SpeedTimer = random.Random(10) * ChangeStepMs + ChangeBaseMs;
-    if (ship.Avoiding)
+    if (!ChangeDue(ship.SpeedTimer) || ship.Avoiding)
         return;
     if (ship.SpeedOffset > 0)
         ship.EngineSpeed -= ship.SpeedOffset;
     else
         ship.EngineSpeed += ship.SpeedOffset;
-    ship.SpeedOffset = random.Random(SpeedOffsetChoices) - SpeedOffsetBase;
+    ship.SpeedOffset = Services.Random.Random(SpeedOffsetChoices) - SpeedOffsetBase;
     ship.EngineSpeed += ship.SpeedOffset;
 }
 

@@ -69,20 +69,6 @@ TScene SceneOf(const TRaceState& race) {
     return scene;
 }
 
-// From the main menu into the race through the ship selection's start button.
-void EnterRace(GameHarness& game) {
-    while (game.Form().MainMenu.IntroRunning())
-        game.Frame();
-    game.Form().Menu.MenuIndex = 1;
-    game.Frame();
-    game.Type("\r");
-    game.Frame();
-    game.Form().Menu.MenuIndex = 9;
-    game.Frame();
-    game.Type("\r");
-    game.Frame();
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -96,7 +82,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "no game data: run from the build folder\n");
         return 1;
     }
-    EnterRace(game);
+    game.EnterRace();
     TCrowdedRace crowd(game);
     crowd.StartLevel5();
     std::array<TWanted, 3> wanted = {{
