@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "engine/Rounding.h"
+#include "race/Projectiles.h"
 #include "race/RaceRank.h"
 #include "race/ScrollBackground.h"
 #include "race/ShipModels.h"
@@ -73,14 +74,18 @@ void TPlayer::ReadControls(const TRaceControls& controls) {
     KeyHorn = controls.Horn;
 }
 
-// The later race steps (asteroid spawner, shots, engine sounds, weapon, nitro) take their places
-// in this order as they arrive.
+// The later race steps (engine sounds, weapon, nitro) take their places in this order as they
+// arrive. The projectiles move and hit before the outline is recomputed, so they meet the ship
+// where it was drawn.
 void TPlayer::Advance(int32_t moveCount) {
     TMyImageSprite::Advance(moveCount);
+    SpawnAsteroids(race_, Services);
     BlinkStep();
     if (!Destroyed)
         TiltStep();
     FinishTest();
+    UpdateProjectiles(race_, Services.Timing);
+    CullProjectiles(race_);
     if (!Finished)
         UpdateRank(race_);
     ComputeCorners();

@@ -100,6 +100,7 @@ public:
     // Loses count energy cells; the last one costs a life and the ship explodes.
     void LoseEnergy(int32_t count);
     void Explode();
+    void AddScore(int32_t points) { race_.Score += points; }
 
     // Ends one timed power-up before its time is up, or once it is.
     void EndPowerUp(TPowerUp powerUp);
@@ -142,6 +143,7 @@ private:
     void Coast();
     void DrawFlame();
     void DrawShip();
+    void DrawFarShipArrows();
 
     TRaceState& race_;
 };

@@ -46,6 +46,13 @@ int32_t RoadSlant(const TTrackMap& trackMap, int32_t row) {
     return slant;
 }
 
+// The opponent's speed follows its engine speed: both change together, so that its next frame
+// keeps the new pace.
+void ScaleOpponentSpeed(TOpponentSlot& ship, double factor) {
+    ship.EngineSpeed *= factor;
+    ship.Speed *= factor;
+}
+
 }  // namespace
 
 bool TPlayer::OnTrackTest() const {
@@ -100,9 +107,9 @@ void TPlayer::Bump(int32_t slot) {
         ChangeSpeedBy(true, BumpBoostUnits);
         BumpBoost = true;
         BumpBoostTime = BumpBoostMs;
-        ship.Speed *= PushedOpponentSpeed;
+        ScaleOpponentSpeed(ship, PushedOpponentSpeed);
     } else {
-        ship.Speed *= HitOpponentSpeed;
+        ScaleOpponentSpeed(ship, HitOpponentSpeed);
         ScaleSpeed(true, RunIntoSpeed);
     }
     // The headings mix: each ship turns halfway toward the other's course.
@@ -110,7 +117,7 @@ void TPlayer::Bump(int32_t slot) {
     const double difference = opponentFineHeading - FineHeading;
     FineHeading = opponentFineHeading + difference / 2;
     ship.Heading -= difference / 2;
-    opponents.HitOpponent(slot);
+    opponents.DamageOpponent(slot);
 }
 
 void TPlayer::LoseEnergy(int32_t count) {

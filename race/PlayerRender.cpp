@@ -1,34 +1,37 @@
 // Drawing the player's ship: the exhaust flame under it while accelerating, then the ship turned
 // to its heading about its centre, or its explosion.
 
+#include <cmath>
+
 #include "engine/ImageItem.h"
 #include "engine/Rounding.h"
 #include "engine/SpriteEngine.h"
+#include "race/OpponentShips.h"
 #include "race/Player.h"
-#include "race/ShipModels.h"
+#include "race/Projectiles.h"
+#include "race/ShipFlame.h"
 
 namespace {
 constexpr int32_t RaceImageList = 2;
-constexpr int32_t FlameImage = 3;
-constexpr int32_t NitroFlameImage = 4;
-constexpr int32_t FlameWidth = 18;  // pixels, whatever the picture's size
-constexpr int32_t FlameHeight = 34;
-// Straight ahead the flame wobbles between these two angles (1/256 turn) with the blink clock.
-constexpr int32_t FlameWobbleOn = 1;
-constexpr int32_t FlameWobbleOff = -2;
 // The opaque panel right of the race view, under the heads-up display's texts.
 constexpr int32_t PanelImage = 2;
 constexpr int32_t PanelX = 575;  // pixels
 constexpr int32_t PanelY = 0;
+constexpr int32_t MiniMapImageList = 3;
+constexpr int32_t AheadArrowImage = 16;
+constexpr int32_t BehindArrowImage = 17;
+constexpr double FarShipDistance = 360;  // pixels, five cells
 }  // namespace
 
-// The rest of the race picture (opponents, shots, the panel's instruments and mini-map) joins
-// this drawing with the weapons and the instruments.
+// The whole race view over the track: the opponents, the ship, the shots and asteroids, then the
+// instrument panel. The panel's instruments and mini-map join it with the weapons.
 void TPlayer::Render() {
     X = PlayerScreenX;
     Y = PlayerScreenY;
     if (!ImageItem || !Engine || !Engine->Surface)
         return;
+    if (race_.Opponents)
+        race_.Opponents->DrawShips();
     if (Destroyed) {
         ImageItem->DrawPattern(*Engine->Surface, Trunc(X), Trunc(Y), Trunc(FramePos));
     } else {
@@ -36,19 +39,29 @@ void TPlayer::Render() {
             DrawFlame();
         DrawShip();
     }
+    DrawProjectiles(race_, Services, *Engine->Surface);
     Services.List(RaceImageList).Items(PanelImage).DrawPattern(*Engine->Surface, PanelX, PanelY, 0);
+    DrawFarShipArrows();
 }
 
-// The flame's pivot lies above its picture, so that it hangs behind the ship's centre by
-// 34 x 34 / FlameOffset pixels.
+// The arrows beside the HUD's distances, which show while the nearest ship ahead or behind is
+// more than five cells away (and there is one on that side).
+void TPlayer::DrawFarShipArrows() {
+    const double playerY = race_.PlayerWorldY();
+    race_.BehindIndicator =
+        std::abs(playerY - race_.NearestBehindY) > FarShipDistance && race_.Rank < race_.ShipCount;
+    race_.AheadIndicator =
+        std::abs(playerY - race_.NearestAheadY) > FarShipDistance && race_.Rank > 1;
+    const TImageList& miniMap = Services.List(MiniMapImageList);
+    if (race_.BehindIndicator)
+        miniMap.Items(BehindArrowImage).DrawPattern(*Engine->Surface, 720, 174, 0);
+    if (race_.AheadIndicator)
+        miniMap.Items(AheadArrowImage).DrawPattern(*Engine->Surface, 720, 40, 0);
+}
+
 void TPlayer::DrawFlame() {
-    const TImageItem& flame =
-        Services.List(RaceImageList).Items(NitroOn() ? NitroFlameImage : FlameImage);
-    const int32_t angle = Heading != 0 ? Heading : (BlinkOn ? FlameWobbleOn : FlameWobbleOff);
-    const double pivotY =
-        -static_cast<double>(FlameHeight) / ShipModelOf(race_.ShipType).FlameOffset;
-    flame.DrawPatternRotated(*Engine->Surface, Round(ShipCentreX), Round(ShipCentreY), FlameWidth,
-                             FlameHeight, Trunc(BlinkPhase), 0.5, pivotY, angle);
+    DrawShipFlame(Services, *Engine->Surface, race_.ShipType, Round(ShipCentreX),
+                  Round(ShipCentreY), BlinkPhase, Heading, BlinkOn, NitroOn());
 }
 
 void TPlayer::DrawShip() {

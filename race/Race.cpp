@@ -3,6 +3,7 @@
 
 #include "race/Race.h"
 
+#include "race/Car.h"
 #include "race/LevelTables.h"
 #include "race/Player.h"
 #include "race/RaceClock.h"
@@ -31,8 +32,11 @@ void TRace::StartRace(int32_t shipType) {
                                                 TScrollBackground::ViewRows, &state_);
     state_.StarField = CreateStarField(services_);
     SetUpLevel(1);
-    // The bonuses join the tree before the player, the opponents after it, when they exist.
+    // The bonuses join the tree before the player when they exist; the opponents come after it,
+    // so that they move after the ship in each frame.
     state_.Player = NewSprite<TPlayer>(services_, state_, PlayerScreenX, PlayerScreenY);
+    cars_ = NewSprite<TCar>(services_, state_);
+    state_.Opponents = cars_;
     DrawRaceHud();
     state_.Lives = 3;
     state_.Score = 0;
@@ -49,8 +53,8 @@ void TRace::SetUpLevel(int32_t level) {
     state_.TimeLeft = TimeLimitMs(level);
     state_.BonusCount = BonusCountOf(level);
     state_.Track->GenerateTrack();
-    // The projectile table is cleared here too once there are shots and asteroids, so that none
-    // flies on into the new track.
+    // Nothing flies on into the new track.
+    state_.Projectiles.ClearProjectiles();
     state_.CollisionFrame = true;
     state_.FrameCounter = 0;
 }
@@ -64,9 +68,9 @@ void TRace::StartLevel(bool next) {
     player.FineHeading = 0;
     player.Heading = 0;
     state_.Track->X = state_.Track->Y = 0;
-    // The bonuses are scattered anew here, and the opponents set up for the level, when they
-    // exist.
+    // The bonuses are scattered anew here when they exist.
     player.Finished = false;
+    cars_->SetUpOpponents();
     host_.OpenDialog(dkLevel);
     player.ResetShip();
     player.PlayEngineSound(TEngineSound::Idle);
@@ -147,6 +151,7 @@ void TRace::EndRace() {
     state_.StarField = nullptr;
     state_.Player = nullptr;
     state_.Opponents = nullptr;
+    cars_ = nullptr;
     state_.CollisionFrame = true;
     state_.FrameCounter = 0;
 }

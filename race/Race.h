@@ -13,6 +13,7 @@
 #include "engine/TextService.h"
 #include "race/RaceState.h"
 
+class TCar;
 class TRaceHost {
 public:
     virtual ~TRaceHost() = default;
@@ -66,4 +67,5 @@ private:
     TRaceHost& host_;
     TScreenKind& screenKind_;
     TRaceState state_;
+    TCar* cars_ = nullptr;  // the opponents' sprite, owned by the sprite tree
 };

@@ -8,6 +8,7 @@
 #include "engine/ShellKinds.h"
 #include "engine/SoundList.h"
 #include "race/LevelResults.h"
+#include "race/ProjectileTable.h"
 #include "race/RaceControls.h"
 #include "race/TrackGenerator.h"
 #include "race/TrackMap.h"
@@ -58,9 +59,9 @@ struct TRaceState {
     TDialogKind RequestedDialog = dkNone;  // opened by the race frame after the move pass
 
     TTrackMap TrackMap;
+    TProjectileTable Projectiles;
 
-    // The race's sprites, owned by the sprite tree; null outside a race (and the opponents until
-    // a level has some).
+    // The race's sprites, owned by the sprite tree; null outside a race.
     TScrollBackground* Track = nullptr;
     TBackgroundSprite* StarField = nullptr;
     TPlayer* Player = nullptr;

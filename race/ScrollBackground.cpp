@@ -109,6 +109,10 @@ TPointD TScrollBackground::ScreenFromWorld(const TPointD& world) const {
     return {world.X - ViewCol * CellSize + X, world.Y - ViewRow * CellSize + Y};
 }
 
+TPointD TScrollBackground::WorldFromScreen(const TPointD& screen) const {
+    return {ViewCol * CellSize + screen.X - X, WorldYFromScreen(screen.Y)};
+}
+
 double TScrollBackground::WorldYFromScreen(double screenY) const {
     return ViewRow * CellSize + screenY - Y;
 }

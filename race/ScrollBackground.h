@@ -50,6 +50,7 @@ public:
     // The map cell under a screen point; column or row 0 lie outside the map.
     TCellPos CellUnder(double screenX, double screenY) const;
     TPointD ScreenFromWorld(const TPointD& world) const;
+    TPointD WorldFromScreen(const TPointD& screen) const;
     double WorldYFromScreen(double screenY) const;
 
     void Advance(int32_t moveCount) override;

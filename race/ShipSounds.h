@@ -1,5 +1,5 @@
 #pragma once
-// The sound list items the player's ship plays.
+// The sound list items the ships and their shots play.
 
 #include <array>
 #include <cstdint>
@@ -21,6 +21,8 @@ enum class TEngineSound : int32_t {
 constexpr int32_t HornSound = 8;
 constexpr int32_t BumpSound = 17;
 constexpr int32_t ExplosionSound = 20;
+constexpr int32_t ShotSound = 23;
+constexpr int32_t ImpactSound = 26;  // a shot or an asteroid hits
 
 // Every engine loop, stopped before another starts.
 constexpr std::array<int32_t, 9> EngineLoopSounds = {4, 6, 7, 9, 10, 11, 12, 13, 22};

@@ -68,3 +68,16 @@ void GameHarness::Click(int32_t x, int32_t y) {
 bool GameHarness::SaveScreenshot(const std::string& path) {
     return platform::SavePng(backend_.Screen().BackSurface().ReadAll(), path);
 }
+
+void GameHarness::EnterRace() {
+    while (form_->MainMenu.IntroRunning())
+        Frame();
+    form_->Menu.MenuIndex = 1;
+    Frame();
+    Type("\r");
+    Frame();
+    form_->Menu.MenuIndex = 9;
+    Frame();
+    Type("\r");
+    Frame();
+}

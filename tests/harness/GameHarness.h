@@ -31,6 +31,9 @@ public:
     void Send(const platform::InputEvent& event) { backend_.Push(event); }
 
     bool SaveScreenshot(const std::string& path);
+    // From the main menu, after its intro, into a race through the ship selection's start
+    // button, with the first ship; the level caption is showing.
+    void EnterRace();
     // The folder of this game's options and high-score files, made fresh for it.
     const std::string& SaveFolder() const { return saveFolder_; }
 

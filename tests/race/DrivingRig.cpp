@@ -7,7 +7,9 @@
 namespace {
 constexpr int RaceImageList = 2;
 constexpr int TrackImage = 1;
+constexpr int MiniMapImageList = 3;
 const char* const RaceImageListPath = "Data/Res/Res2.dxg";
+const char* const MiniMapImageListPath = "Data/Res/Res3.dxg";
 const char* const SoundListFilePath = "Data/Res/Sounds.dxw";
 constexpr int32_t StartColumn = 320;  // the start straight's left wall
 constexpr int32_t StartLineRow = 1481;
@@ -17,11 +19,15 @@ constexpr uint8_t StraightRow[] = {2, 1, 1, 1, 1, 3};
 TDrivingRig::TDrivingRig(uint32_t seed, TMedia media) : harness_(seed, false) {
     TMForm& form = harness_.Form();
     TImageList& raceImages = form.MDXImageLists[RaceImageList - 1];
+    TImageList& miniMapImages = form.MDXImageLists[MiniMapImageList - 1];
     if (media == TMedia::Generated) {
         raceImages.LoadFromFile(RaceImageListPath, form.MDXDraw.BackSurface());
+        miniMapImages.LoadFromFile(MiniMapImageListPath, form.MDXDraw.BackSurface());
         form.MDXWaveList.LoadFromFile(SoundListFilePath);
     } else {
         raceImages.LoadFromBytes(StandInRaceImageList(), "stand-in", form.MDXDraw.BackSurface());
+        miniMapImages.LoadFromBytes(StandInMiniMapImageList(), "stand-in",
+                                    form.MDXDraw.BackSurface());
         form.MDXWaveList.LoadFromBytes(StandInSoundList(), "stand-in");
     }
     SetFrameTiming(11, 1.0);
@@ -45,10 +51,22 @@ void TDrivingRig::StartTrack(int32_t shipType, int32_t trackLength, TRoad road) 
     race.Track->GenerateTrack();
     if (road == TRoad::Straight)
         LayStraightRoad();
+    race.Projectiles.ClearProjectiles();
     if (race.Player)
         race.Player->Kill();
     race.Player = NewSprite<TPlayer>(services, race, PlayerScreenX, PlayerScreenY);
     harness_.Form().MDXSpriteEngine.SweepDead();
+}
+
+TCar& TDrivingRig::StartOpponents(int32_t level) {
+    TRaceState& race = *race_;
+    race.Level = level;
+    if (cars_)
+        cars_->Kill();
+    cars_ = NewSprite<TCar>(harness_.Form().Services, race);
+    race.Opponents = cars_;
+    harness_.Form().MDXSpriteEngine.SweepDead();
+    return *cars_;
 }
 
 // The start straight's columns on every row, keeping the start and finish lines.

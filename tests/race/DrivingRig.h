@@ -8,6 +8,7 @@
 #include <string>
 
 #include "harness/GameHarness.h"
+#include "race/Car.h"
 #include "race/Player.h"
 #include "race/RaceState.h"
 #include "race/ScrollBackground.h"
@@ -29,6 +30,10 @@ public:
     // A new level: the track of trackLength rows, the window at its start, and a new ship of
     // shipType standing at its place on the start straight.
     void StartTrack(int32_t shipType = 2, int32_t trackLength = 300, TRoad road = TRoad::Generated);
+
+    // The opponents of level on this track, after the ship in the sprite tree, set up at their
+    // start places; a second call replaces them.
+    TCar& StartOpponents(int32_t level);
 
     void Hold(uint16_t key);
     void Release(uint16_t key);
@@ -63,4 +68,5 @@ private:
 
     GameHarness harness_;
     std::unique_ptr<TRaceState> race_;
+    TCar* cars_ = nullptr;
 };

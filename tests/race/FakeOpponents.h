@@ -13,14 +13,19 @@ public:
         Destroyed.push_back(slot);
         Slot(slot).Exploding = true;
     }
-    void HitOpponent(int32_t slot) override { Hit.push_back(slot); }
+    void DamageOpponent(int32_t slot) override { Hit.push_back(slot); }
+    void DrawShips() override {}
 
-    // An active ship on the screen with a square hull of side 2 x half around (x, y), world px.
+    // An active ship of type 1 on the screen with a square hull of side 2 x half around (x, y),
+    // world px.
     void Place(int32_t slot, double x, double y, double half) {
         TOpponentSlot& ship = Slot(slot);
         ship.Active = ship.OnScreen = true;
+        ship.Kind = 1;
         ship.CentreX = x;
         ship.CentreY = y;
+        ship.X = x - half;
+        ship.Y = y - half;
         ship.Hull = {{{x - half, y - half},
                       {x + half, y - half},
                       {x + half, y + half},

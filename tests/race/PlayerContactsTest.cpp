@@ -90,12 +90,14 @@ TEST_F(ShipContacts, RunningIntoAShipAheadSlowsDownAndSpeedsItUp) {
     UntilCollisionFrameIsNext();
     ship().EngineSpeed = 100;
     opponents.Slot(1).Speed = 40;
+    opponents.Slot(1).EngineSpeed = 320;
     opponents.Slot(1).Heading = 10;
     TouchShip(-30);
     rig.Frame();
     // 0.95 of the speed, then this frame's coasting.
     EXPECT_NEAR(ship().EngineSpeed, 95 - CoastDrag(2, 95, false), 1e-9);
     EXPECT_DOUBLE_EQ(opponents.Slot(1).Speed, 42);
+    EXPECT_DOUBLE_EQ(opponents.Slot(1).EngineSpeed, 336);
     // Headings mix: the opponent's 10 (1/256 turn) is 20 in 1/512; the difference of 20 is
     // split: the ship goes half beyond, the opponent comes half back.
     EXPECT_DOUBLE_EQ(ship().FineHeading, 30);
@@ -107,11 +109,13 @@ TEST_F(ShipContacts, PushFromBehindAdds10UnitsFor100Ms) {
     UntilCollisionFrameIsNext();
     ship().EngineSpeed = 50;
     opponents.Slot(1).Speed = 40;
+    opponents.Slot(1).EngineSpeed = 320;
     TouchShip(+30);
     rig.Frame();
     EXPECT_TRUE(ship().BumpBoost);
     EXPECT_NEAR(ship().EngineSpeed, 60 - CoastDrag(2, 60, false), 1e-9);
     EXPECT_DOUBLE_EQ(opponents.Slot(1).Speed, 38);
+    EXPECT_DOUBLE_EQ(opponents.Slot(1).EngineSpeed, 304);
     MoveAway();
     // 100 ms at 11 ms a frame: the 10 units are taken back in the tenth frame.
     for (int i = 0; i < 9; ++i)

@@ -4,6 +4,7 @@
 // frames run until a condition holds, and the simple driver at the controls.
 
 #include <cstdint>
+#include <limits>
 
 #include "SimpleDriver.h"
 #include "engine/Rounding.h"
@@ -58,6 +59,10 @@ protected:
                 return condition();
             },
             maxFrames);
+    }
+    // For tests of the level's flow: no asteroid falls until the next level's set-up.
+    void HoldOffAsteroids() {
+        race().Projectiles.AsteroidTimer = std::numeric_limits<int32_t>::max();
     }
     void Hold(uint16_t key, bool held = true) { game.Backend().Keys().SetHeld(key, held); }
     void ReleaseArrows() {

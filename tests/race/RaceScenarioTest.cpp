@@ -10,6 +10,7 @@
 #include <numbers>
 
 #include "RaceScenario.h"
+#include "race/LevelTables.h"
 #include "race/RaceHud.h"
 
 namespace {
@@ -38,15 +39,18 @@ TEST_F(RaceScenario, AScriptedGameFinishesLevelOneRetriesLevelTwoAndExitsToTheMe
     EXPECT_EQ(HudText(race(), 724, 238), "00 : 45");
     EXPECT_TRUE(game.SaveScreenshot(std::string(Screenshots) + "/race-level-caption.png"));
     ASSERT_TRUE(RunDialog());
+    HoldOffAsteroids();
 
     ASSERT_TRUE(DriveUntil([&] { return race().TimeLeft <= 30000; }, 2000));
-    EXPECT_EQ(HudText(race(), 670, 198), "1/1");
+    // Level 1 races one opponent.
+    EXPECT_EQ(HudText(race(), 670, 198), std::to_string(race().Rank) + "/2");
     EXPECT_TRUE(game.SaveScreenshot(std::string(Screenshots) + "/race-hud.png"));
     ASSERT_TRUE(DriveUntil([&] { return player().Finished; }, 2000));
     ReleaseArrows();
     EXPECT_FALSE(player().TimeOver);
     EXPECT_FALSE(player().Destroyed);
     const int32_t secondsLeft = race().TimeLeft / 1000;
+    const int32_t rank = race().Rank;
 
     ASSERT_TRUE(FramesUntil([&] { return form().DialogKind == dkResults; }, 600));
     const int linesBefore = Played(LineSound);
@@ -55,12 +59,13 @@ TEST_F(RaceScenario, AScriptedGameFinishesLevelOneRetriesLevelTwoAndExitsToTheMe
     EXPECT_EQ(race().Results.TimeBonus, 5 * secondsLeft);
     EXPECT_TRUE(game.SaveScreenshot(std::string(Screenshots) + "/race-results.png"));
     ASSERT_TRUE(RunDialog());
-    EXPECT_EQ(race().Score, 800 + 5 * secondsLeft);
+    EXPECT_EQ(race().Score, RankBonusOf(rank) + 5 * secondsLeft);
 
     ASSERT_EQ(form().DialogKind, dkLevel);
     EXPECT_EQ(race().Level, 2);
     EXPECT_EQ(race().TimeLeft, 75000);
     ASSERT_TRUE(RunDialog());
+    HoldOffAsteroids();
     race().TimeLeft = 3000;
     ASSERT_TRUE(DriveUntil([&] { return form().DialogKind == dkTimeOver; }, 600));
     ReleaseArrows();
@@ -286,5 +291,5 @@ TEST_F(RaceScenario, EndingTheRaceFreesItsSpritesAndANewGameStarts) {
     EXPECT_EQ(race().Lives, 3);
     ASSERT_TRUE(RunDialog());
     game.Frames(10);
-    EXPECT_EQ(race().Rank, 1);
+    EXPECT_EQ(race().Rank, 2) << "level 1's opponent starts ahead";
 }

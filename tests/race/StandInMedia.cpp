@@ -8,6 +8,7 @@
 namespace {
 
 constexpr int RaceImageCount = 66;
+constexpr int MiniMapImageCount = 18;
 constexpr int SoundCount = 27;
 
 struct TStandIn {
@@ -36,6 +37,10 @@ std::string StandInRaceImageList() {
         records[image.Index] = SolidRecord(image.PatternWidth * image.Patterns, image.PatternHeight,
                                            0xFF808080, image.PatternWidth, image.PatternHeight);
     return Serialized(records);
+}
+
+std::string StandInMiniMapImageList() {
+    return Serialized(std::vector<ImageRecord>(MiniMapImageCount, SolidRecord(1, 1, 0xFF000000)));
 }
 
 std::string StandInSoundList() {

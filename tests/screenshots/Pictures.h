@@ -19,3 +19,7 @@ bool SaveRaceViewPictures(const std::filesystem::path& folder);
 // The high-score table right after a game whose result went in at fourth place:
 // high-scores-after-a-game.png.
 bool SaveHighScoresAfterAGamePicture(const std::filesystem::path& folder);
+
+// A crowded level-5 race: race-crowded.png (ships banking, shots in flight), race-explosion.png
+// and race-asteroid.png.
+bool SaveCrowdedRacePictures(const std::filesystem::path& folder);

@@ -22,7 +22,8 @@ int main(int argc, char** argv) {
     const Picture pictures[] = {{"text styles", SaveTextStylesPicture},
                                 {"drawing layer", SaveDrawingLayerPicture},
                                 {"race view", SaveRaceViewPictures},
-                                {"high scores after a game", SaveHighScoresAfterAGamePicture}};
+                                {"high scores after a game", SaveHighScoresAfterAGamePicture},
+                                {"crowded race", SaveCrowdedRacePictures}};
     int failed = 0;
     for (const Picture& picture : pictures) {
         const bool saved = picture.Save(folder);

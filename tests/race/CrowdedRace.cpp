@@ -1,0 +1,91 @@
+#include "CrowdedRace.h"
+
+#include <algorithm>
+
+#include "engine/Rounding.h"
+#include "race/OpponentShips.h"
+#include "race/Player.h"
+#include "race/Race.h"
+#include "race/ScrollBackground.h"
+
+namespace {
+constexpr int32_t FireEveryMs = 1000;
+constexpr double FarBehind = 15 * 72;  // pixels behind the hindmost opponent
+constexpr int32_t ToppedUpLives = 3;
+constexpr int32_t CaptionFrameMs = 16;
+constexpr int MaxCaptionFrames = 1000;
+}  // namespace
+
+TCrowdedRace::TCrowdedRace(GameHarness& game)
+    : game_(game), driver_(game.Form().Race->State(), game.Backend().Keys()) {}
+
+TRaceState& TCrowdedRace::Race() {
+    return game_.Form().Race->State();
+}
+
+void TCrowdedRace::RunDialog(int32_t frameMs) {
+    for (int i = 0; i < MaxCaptionFrames && game_.Form().DialogKind != dkNone; ++i)
+        game_.Frame(frameMs);
+}
+
+void TCrowdedRace::StartLevel5() {
+    RunDialog(CaptionFrameMs);
+    Race().Level = 4;
+    game_.Form().Race->StartLevel(true);
+    RunDialog(CaptionFrameMs);
+}
+
+void TCrowdedRace::Frame(int32_t frameMs) {
+    TRaceState& race = Race();
+    TPlayer& player = *race.Player;
+    if (game_.Form().DialogKind == dkNone) {
+        driver_.Drive();
+        sinceShotMs_ += frameMs;
+        const bool racing = !player.Destroyed && !player.Finished;
+        if (racing && sinceShotMs_ >= FireEveryMs) {
+            FirePlayerShot();
+            sinceShotMs_ = 0;
+        }
+        if (racing && race.PlayerWorldY() > FieldY().back() + FarBehind) {
+            PutBesideMiddleShip();
+            ++drops_;
+        }
+    }
+    game_.Frame(frameMs);
+    if (race.Lives < ToppedUpLives - 1)
+        race.Lives = ToppedUpLives;
+}
+
+// From the ship's nose along its heading, as the player's weapon fires.
+void TCrowdedRace::FirePlayerShot() {
+    TRaceState& race = Race();
+    const TPlayer& ship = *race.Player;
+    const TPointD nose = race.Track->WorldFromScreen(
+        {(ship.Corners[0].X + ship.Corners[1].X) / 2, (ship.Corners[0].Y + ship.Corners[1].Y) / 2});
+    race.Projectiles.SpawnProjectile(ShotKindOf(race.ShipType), TProjectileOwner::Player,
+                                     ship.Heading, nose.X, nose.Y, Round(ship.Speed));
+}
+
+std::vector<double> TCrowdedRace::FieldY() {
+    std::vector<double> field;
+    for (int32_t slot = 1; slot <= TOpponentShips::SlotCount; ++slot)
+        field.push_back(Race().Opponents->Slot(slot).CentreY);
+    std::sort(field.begin(), field.end());
+    return field;
+}
+
+// Level with the middle ship, on the road's centre line, heading up the track.
+void TCrowdedRace::PutBesideMiddleShip() {
+    TRaceState& race = Race();
+    TPlayer& player = *race.Player;
+    TScrollBackground& track = *race.Track;
+    const double middleY = FieldY()[TOpponentShips::SlotCount / 2];
+    track.X = track.Y = 0;
+    track.ViewRow = Trunc((middleY - player.ShipCentreY) / TTrackMap::CellSize);
+    const int32_t shipRow = track.ViewRow + Trunc(player.ShipCentreY / TTrackMap::CellSize);
+    track.ViewCol =
+        Round((race.TrackMap.CentreLineX(shipRow) - player.ShipCentreX) / TTrackMap::CellSize);
+    track.CopyViewToChips();
+    player.FineHeading = 0;
+    player.Heading = 0;
+}
