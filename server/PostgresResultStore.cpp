@@ -76,17 +76,21 @@ private:
 };
 
 TPostgresResultStore::TPostgresResultStore(std::string url) : Url(std::move(url)) {
-    TConnection connection = Connect();
-    const TResult created(PQexec(connection.get(), CreateSchema));
-    if (PQresultStatus(created.get()) != PGRES_COMMAND_OK)
-        Fail("cannot create the table", connection.get());
-    Idle.push_back(std::move(connection));
+    {
+        const TConnection connection = Connect(false);
+        const TResult created(PQexec(connection.get(), CreateSchema));
+        if (PQresultStatus(created.get()) != PGRES_COMMAND_OK)
+            Fail("cannot create the table", connection.get());
+    }
+    Idle.push_back(Connect());
 }
 
-TPostgresResultStore::TConnection TPostgresResultStore::Connect() const {
+TPostgresResultStore::TConnection TPostgresResultStore::Connect(bool prepare) const {
     TConnection connection(PQconnectdb(Url.c_str()));
     if (PQstatus(connection.get()) != CONNECTION_OK)
         Fail("cannot connect", connection.get());
+    if (!prepare)
+        return connection;
     for (const auto& [name, sql, parameters] :
          {std::tuple{InsertName, InsertSql, 4}, std::tuple{TopName, TopSql, 1}}) {
         const TResult prepared(PQprepare(connection.get(), name, sql, parameters, nullptr));

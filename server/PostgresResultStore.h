@@ -36,7 +36,8 @@ private:
     // A connection taken from the pool for one call, given back unless it broke.
     class TLease;
 
-    TConnection Connect() const;
+    // A new connection, with the statements prepared unless prepare is false.
+    TConnection Connect(bool prepare = true) const;
     // Runs prepared statement name with text parameters; throws unless it returned want.
     static TResult Run(PGconn* connection, const char* name, const std::vector<std::string>& values,
                        ExecStatusType want);

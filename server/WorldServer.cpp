@@ -32,6 +32,14 @@ TWorldServer::TWorldServer(TResultStore& store, uint32_t requestsPerMinute)
                 AnswerText(response, 429, "Too many requests\n");
                 return httplib::Server::HandlerResponse::Handled;
             }
+            // The library reads no body of a GET and would take one as the next request on the
+            // connection; refuse it and hang up instead.
+            const std::string length = request.get_header_value("Content-Length");
+            if ((!length.empty() && length != "0") || request.has_header("Transfer-Encoding")) {
+                response.set_header("Connection", "close");
+                AnswerText(response, 413, "No body is taken\n");
+                return httplib::Server::HandlerResponse::Handled;
+            }
             if (request.headers.size() > MaxHeaderCount) {
                 AnswerText(response, 431, "Too many header lines\n");
                 return httplib::Server::HandlerResponse::Handled;
