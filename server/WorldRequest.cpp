@@ -36,22 +36,15 @@ std::vector<TParameter> SplitQuery(std::string_view query) {
     }
 }
 
-// The parameter named name, or nullptr; parameters are known to have distinct names.
+// The first parameter named name, or nullptr.
 const TParameter* Find(const std::vector<TParameter>& parameters, std::string_view name) {
     const auto it = std::find_if(parameters.begin(), parameters.end(),
                                  [&](const TParameter& p) { return p.Name == name; });
     return it == parameters.end() ? nullptr : &*it;
 }
 
-bool HasDistinctNames(const std::vector<TParameter>& parameters) {
-    for (size_t i = 0; i < parameters.size(); ++i)
-        for (size_t j = i + 1; j < parameters.size(); ++j)
-            if (parameters[i].Name == parameters[j].Name)
-                return false;
-    return true;
-}
-
-// True when parameters are exactly the given ones, in any order, each value as given.
+// True when parameters are exactly the given ones (of distinct names), in any order, each value as
+// given: with as many parameters as wanted and every wanted one found, none is left over.
 template <size_t N>
 bool AreExactly(const std::vector<TParameter>& parameters, const std::array<TParameter, N>& want) {
     return parameters.size() == N && std::all_of(want.begin(), want.end(), [&](const auto& w) {
@@ -67,8 +60,6 @@ std::optional<TWorldRequest> ParseWorldRequest(std::string_view path, std::strin
     if (path != WorldPath || std::count(query.begin(), query.end(), '&') != 2)
         return std::nullopt;
     const std::vector<TParameter> parameters = SplitQuery(query);
-    if (!HasDistinctNames(parameters))
-        return std::nullopt;
 
     const std::array<TParameter, 3> showPage = {
         {{"prg", ProgramName}, {"show", std::nullopt}, {"type", "0"}}};

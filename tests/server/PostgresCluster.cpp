@@ -6,6 +6,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <filesystem>
 #include <stdexcept>
 #include <vector>
 
@@ -40,36 +41,30 @@ int FindFreePort() {
 TPostgresCluster::TPostgresCluster(bool durable) {
     if (!std::filesystem::exists(ToolFolder / "initdb"))
         throw std::runtime_error("PostgreSQL 15 is not installed (scripts/install-deps)");
-    std::string folderTemplate = std::filesystem::temp_directory_path() / "zorvex-pg-XXXXXX";
-    if (!mkdtemp(folderTemplate.data()))
-        throw std::runtime_error("cannot make a temporary folder");
-    Folder = folderTemplate;
     if (geteuid() == 0) {
         const passwd* user = getpwnam(UnprivilegedUser);
-        if (!user || chown(Folder.c_str(), user->pw_uid, user->pw_gid) != 0)
+        if (!user || chown(Folder.Path().c_str(), user->pw_uid, user->pw_gid) != 0)
             throw std::runtime_error("cannot hand the cluster folder to nobody");
     }
     Port = FindFreePort();
-    RunTool("initdb", {"-D", Folder / "data", "-U", DatabaseUser, "-A", "trust", "-E", "UTF8",
-                       "--locale=C", "--no-sync"});
+    RunTool("initdb", {"-D", Folder.Path() / "data", "-U", DatabaseUser, "-A", "trust", "-E",
+                       "UTF8", "--locale=C", "--no-sync"});
     // The socket goes into the folder too: /var/run/postgresql belongs to another user.
-    const std::string serverOptions = "-p " + std::to_string(Port) + " -k " + Folder.string() +
-                                      " -c listen_addresses=127.0.0.1" +
+    const std::string serverOptions = "-p " + std::to_string(Port) + " -k " +
+                                      Folder.Path().string() + " -c listen_addresses=127.0.0.1" +
                                       (durable ? "" : " -c fsync=off");
-    RunTool("pg_ctl", {"-D", Folder / "data", "-l", Folder / "server.log", "-o", serverOptions,
-                       "-w", "start"});
+    RunTool("pg_ctl", {"-D", Folder.Path() / "data", "-l", Folder.Path() / "server.log", "-o",
+                       serverOptions, "-w", "start"});
     Started = true;
 }
 
 TPostgresCluster::~TPostgresCluster() {
     try {
         if (Started)
-            RunTool("pg_ctl", {"-D", Folder / "data", "-m", "immediate", "-w", "stop"});
+            RunTool("pg_ctl", {"-D", Folder.Path() / "data", "-m", "immediate", "-w", "stop"});
     } catch (const std::exception&) {
         // Nothing more to do; the folder goes anyway.
     }
-    std::error_code ignored;
-    std::filesystem::remove_all(Folder, ignored);
 }
 
 std::string TPostgresCluster::Url() const {
@@ -81,7 +76,7 @@ void TPostgresCluster::RunTool(const std::string& tool, std::vector<std::string>
     arguments.insert(arguments.begin(), ToolFolder / tool);
     if (geteuid() == 0)
         arguments.insert(arguments.begin(), {"runuser", "-u", UnprivilegedUser, "--"});
-    RunProcess(arguments, Folder / "tools.log");
+    RunProcess(arguments, Folder.Path() / "tools.log");
 }
 
 }  // namespace worldtest

@@ -4,9 +4,10 @@
 // unprivileged user "nobody" when the test runs as root (PostgreSQL refuses to run as root).
 // Stopped and removed by the destructor.
 
-#include <filesystem>
 #include <string>
 #include <vector>
+
+#include "server/TemporaryFolder.h"
 
 namespace worldtest {
 
@@ -25,7 +26,7 @@ public:
 private:
     void RunTool(const std::string& tool, std::vector<std::string> arguments) const;
 
-    std::filesystem::path Folder;
+    const TTemporaryFolder Folder;  // removed after the cluster stopped
     int Port = 0;
     bool Started = false;
 };

@@ -4,13 +4,13 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <future>
 #include <map>
 #include <thread>
 
 #include "server/PostgresCluster.h"
 #include "server/ResultStore.h"
+#include "server/TemporaryFolder.h"
 #include "server/WorldLoad.h"
 #include "server/WorldServerProcess.h"
 
@@ -45,30 +45,18 @@ void ExpectStoredExactlyTheAccepted(const std::string& url, const TLoadRun& run)
     EXPECT_EQ(stored.size(), accepted);
 }
 
-class WorldLoad : public testing::Test {
-protected:
-    void SetUp() override {
-        std::string folder = std::filesystem::temp_directory_path() / "zorvex-world-XXXXXX";
-        ASSERT_TRUE(mkdtemp(folder.data()));
-        Folder = folder;
-        SqliteUrl = "sqlite:" + (Folder / "world.db").string();
-    }
-    void TearDown() override { std::filesystem::remove_all(Folder); }
-
-    std::filesystem::path Folder;
-    std::string SqliteUrl;
-};
-
-TEST_F(WorldLoad, SqliteStoresEveryAcceptedResultOnce) {
-    TWorldServerProcess server(SqliteUrl);
+TEST(WorldLoad, SqliteStoresEveryAcceptedResultOnce) {
+    const worldtest::TTemporaryFolder folder;
+    TWorldServerProcess server(folder.SqliteUrl());
     const TLoadRun run = RunLoad(server.Port(), Threads, PerThread);
     EXPECT_EQ(CountAccepted(run), Threads * PerThread);
     EXPECT_EQ(server.Stop(), 0);
-    ExpectStoredExactlyTheAccepted(SqliteUrl, run);
+    ExpectStoredExactlyTheAccepted(folder.SqliteUrl(), run);
 }
 
-TEST_F(WorldLoad, SigtermInTheMiddleLosesNoAcceptedResult) {
-    TWorldServerProcess server(SqliteUrl);
+TEST(WorldLoad, SigtermInTheMiddleLosesNoAcceptedResult) {
+    const worldtest::TTemporaryFolder folder;
+    TWorldServerProcess server(folder.SqliteUrl());
     std::atomic<int> answered = 0;
     auto load = std::async(std::launch::async,
                            [&] { return RunLoad(server.Port(), Threads, PerThread, &answered); });
@@ -78,7 +66,7 @@ TEST_F(WorldLoad, SigtermInTheMiddleLosesNoAcceptedResult) {
     const TLoadRun run = load.get();
     EXPECT_GE(CountAccepted(run), 40);
     EXPECT_LT(CountAccepted(run), Threads * PerThread);  // the stop did come in the middle
-    ExpectStoredExactlyTheAccepted(SqliteUrl, run);
+    ExpectStoredExactlyTheAccepted(folder.SqliteUrl(), run);
 }
 
 TEST(WorldLoadPostgres, StoresEveryAcceptedResultOnce) {

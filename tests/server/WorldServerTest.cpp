@@ -2,9 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
-#include "server/ResultStore.h"
+#include "server/TemporaryFolder.h"
 #include "server/WorldLoad.h"
 #include "server/WorldServerProcess.h"
 
@@ -12,22 +10,9 @@ namespace {
 
 using worldtest::TWorldServerProcess;
 
-class WorldServer : public testing::Test {
-protected:
-    void SetUp() override {
-        std::string folder = std::filesystem::temp_directory_path() / "zorvex-world-XXXXXX";
-        ASSERT_TRUE(mkdtemp(folder.data()));
-        Folder = folder;
-        DatabaseUrl = "sqlite:" + (Folder / "world.db").string();
-    }
-    void TearDown() override { std::filesystem::remove_all(Folder); }
-
-    std::filesystem::path Folder;
-    std::string DatabaseUrl;
-};
-
-TEST_F(WorldServer, RefusesHostileRequestsAndStoresHarmlessNamesVerbatim) {
-    TWorldServerProcess server(DatabaseUrl);
+TEST(WorldServer, RefusesHostileRequestsAndStoresHarmlessNamesVerbatim) {
+    const worldtest::TTemporaryFolder folder;
+    TWorldServerProcess server(folder.SqliteUrl());
     const std::string good = worldtest::SubmitTarget({"Good", 5, "Here"});
     const std::string longQuery = good + "&" + std::string(600, 'Q');
     EXPECT_EQ(server.Get(longQuery).Status, 414);
@@ -63,9 +48,10 @@ TEST_F(WorldServer, RefusesHostileRequestsAndStoresHarmlessNamesVerbatim) {
     EXPECT_EQ(server.Stop(), 0);
 }
 
-TEST_F(WorldServer, LimitsRequestsPerAddressPerMinute) {
+TEST(WorldServer, LimitsRequestsPerAddressPerMinute) {
     const unsigned limit = 3;
-    TWorldServerProcess server(DatabaseUrl, limit);
+    const worldtest::TTemporaryFolder folder;
+    TWorldServerProcess server(folder.SqliteUrl(), limit);
     // 2 * limit + 1 requests span at most one minute boundary, so at least one is over the limit.
     std::vector<int> statuses;
     for (unsigned i = 0; i < 2 * limit + 1; ++i)
