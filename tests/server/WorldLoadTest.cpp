@@ -45,13 +45,18 @@ void ExpectStoredExactlyTheAccepted(const std::string& url, const TLoadRun& run)
     EXPECT_EQ(stored.size(), accepted);
 }
 
-TEST(WorldLoad, SqliteStoresEveryAcceptedResultOnce) {
-    const worldtest::TTemporaryFolder folder;
-    TWorldServerProcess server(folder.SqliteUrl());
+// The full load on a server over url: every result accepted, each stored once.
+void ExpectFullLoadStoredOnce(const std::string& url) {
+    TWorldServerProcess server(url);
     const TLoadRun run = RunLoad(server.Port(), Threads, PerThread);
     EXPECT_EQ(CountAccepted(run), Threads * PerThread);
     EXPECT_EQ(server.Stop(), 0);
-    ExpectStoredExactlyTheAccepted(folder.SqliteUrl(), run);
+    ExpectStoredExactlyTheAccepted(url, run);
+}
+
+TEST(WorldLoad, SqliteStoresEveryAcceptedResultOnce) {
+    const worldtest::TTemporaryFolder folder;
+    ExpectFullLoadStoredOnce(folder.SqliteUrl());
 }
 
 TEST(WorldLoad, SigtermInTheMiddleLosesNoAcceptedResult) {
@@ -71,11 +76,7 @@ TEST(WorldLoad, SigtermInTheMiddleLosesNoAcceptedResult) {
 
 TEST(WorldLoadPostgres, StoresEveryAcceptedResultOnce) {
     const worldtest::TPostgresCluster cluster;
-    TWorldServerProcess server(cluster.Url());
-    const TLoadRun run = RunLoad(server.Port(), Threads, PerThread);
-    EXPECT_EQ(CountAccepted(run), Threads * PerThread);
-    EXPECT_EQ(server.Stop(), 0);
-    ExpectStoredExactlyTheAccepted(cluster.Url(), run);
+    ExpectFullLoadStoredOnce(cluster.Url());
 }
 
 TEST(WorldLoadPostgres, TwoServersServeTheSamePage) {
