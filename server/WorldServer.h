@@ -24,7 +24,6 @@ public:
     void Serve();
     // Stops accepting connections; callable from any thread, does nothing before Serve started.
     void Stop();
-    bool IsServing() const { return Http.is_running(); }
 
 private:
     void Answer(const httplib::Request& request, httplib::Response& response);

@@ -6,7 +6,6 @@
 
 #include <future>
 #include <map>
-#include <thread>
 
 #include "server/PostgresCluster.h"
 #include "server/ResultStore.h"
@@ -65,8 +64,9 @@ TEST(WorldLoad, SigtermInTheMiddleLosesNoAcceptedResult) {
     std::atomic<int> answered = 0;
     auto load = std::async(std::launch::async,
                            [&] { return RunLoad(server.Port(), Threads, PerThread, &answered); });
-    while (answered < 40)
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    while (answered < 40 &&
+           load.wait_for(std::chrono::milliseconds(1)) != std::future_status::ready) {
+    }
     EXPECT_EQ(server.Stop(), 0);
     const TLoadRun run = load.get();
     EXPECT_GE(CountAccepted(run), 40);
