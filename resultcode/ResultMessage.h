@@ -11,7 +11,7 @@
 
 namespace resultcode {
 
-inline constexpr char KeyLetter = 'Z';
+inline constexpr char KeyLetter = 'K';
 inline constexpr size_t MaxNameLength = 12;
 inline constexpr size_t MaxCountryLength = 16;
 

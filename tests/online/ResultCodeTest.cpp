@@ -21,12 +21,12 @@ TEST(ResultCode, EachFiveBitGroupMostSignificantFirstPicksATableCharacter) {
 
 TEST(ResultMessage, PaddingMakesAMultipleOfFiveAndNoneWhenItAlreadyIs) {
     EXPECT_EQ(BuildMessage({"Ace", 1234, "Mars"}),
-              "type=0|name=Ace|score=1234|key=Z|p=|add=Mars|z=000");
+              "type=0|name=Ace|score=1234|key=K|p=|add=Mars|z=000");
     // 50 characters without padding: a multiple of five already.
     EXPECT_EQ(BuildMessage({"Aceman", 1234, "Mars"}),
-              "type=0|name=Aceman|score=1234|key=Z|p=|add=Mars|z=");
+              "type=0|name=Aceman|score=1234|key=K|p=|add=Mars|z=");
     // An empty country: "|add=" directly followed by "|z=".
-    EXPECT_EQ(BuildMessage({"Ace", 77, ""}), "type=0|name=Ace|score=77|key=Z|p=|add=|z=0000");
+    EXPECT_EQ(BuildMessage({"Ace", 77, ""}), "type=0|name=Ace|score=77|key=K|p=|add=|z=0000");
 }
 
 TEST(ResultMessage, EveryAllowedCharacterSurvivesTheRoundTripThroughTheCode) {
@@ -52,25 +52,25 @@ TEST(ResultMessage, TheServerTakesOnlyWhatTheGameWrites) {
     ASSERT_TRUE(ParseMessage(good));
     // Each is a multiple of five long, so each is refused for what it holds.
     const char* bad[] = {
-        "type=0|name=Ace|score=1234|key=Z|p=|add=Mars|z=00000000",       // padding too long
-        "type=0|name=Ace|score=1234|key=Z|p=|add=Mars|z=001",            // padding not zeros
-        "type=0|name=Ace|score=01234|key=Z|p=|add=Mars|z=00",            // leading zero
-        "type=0|name=Ace|score=-0|key=Z|p=|add=Mars|z=",                 // minus zero
-        "type=0|name=Ace|score=2147483648|key=Z|p=|add=Mars|z=00",       // past 32 bits
-        "type=0|name=Ace|score=12a4|key=Z|p=|add=Mars|z=000",            // not a number
+        "type=0|name=Ace|score=1234|key=K|p=|add=Mars|z=00000000",       // padding too long
+        "type=0|name=Ace|score=1234|key=K|p=|add=Mars|z=001",            // padding not zeros
+        "type=0|name=Ace|score=01234|key=K|p=|add=Mars|z=00",            // leading zero
+        "type=0|name=Ace|score=-0|key=K|p=|add=Mars|z=",                 // minus zero
+        "type=0|name=Ace|score=2147483648|key=K|p=|add=Mars|z=00",       // past 32 bits
+        "type=0|name=Ace|score=12a4|key=K|p=|add=Mars|z=000",            // not a number
         "type=0|name=Ace|score=1234|key=Q|p=|add=Mars|z=000",            // another key letter
-        "type=0|name=Ace|score=1234|key=Z|p=x|add=Mars|z=00",            // p not empty
-        "type=0|name=Ace;--|score=1234|key=Z|p=|add=Mars|z=",            // SQL
-        "type=0|name=<b>Ace</b>|score=1|key=Z|p=|add=|z=000",            // markup
-        "type=0|name=ThirteenChars|score=1|key=Z|p=|add=|z=",            // name too long
-        "type=0|name=Ace|score=1|key=Z|p=|add=Seventeen Letters|z=000",  // country too long
-        "type=1|name=Ace|score=1234|key=Z|p=|add=Mars|z=000",            // another type
-        "type=0|name=Ace|score=1234|key=Z|p=|add=Mars|z=000|x=00",       // one more field
+        "type=0|name=Ace|score=1234|key=K|p=x|add=Mars|z=00",            // p not empty
+        "type=0|name=Ace;--|score=1234|key=K|p=|add=Mars|z=",            // SQL
+        "type=0|name=<b>Ace</b>|score=1|key=K|p=|add=|z=000",            // markup
+        "type=0|name=ThirteenChars|score=1|key=K|p=|add=|z=",            // name too long
+        "type=0|name=Ace|score=1|key=K|p=|add=Seventeen Letters|z=000",  // country too long
+        "type=1|name=Ace|score=1234|key=K|p=|add=Mars|z=000",            // another type
+        "type=0|name=Ace|score=1234|key=K|p=|add=Mars|z=000|x=00",       // one more field
         "",
     };
     for (const char* message : bad)
         EXPECT_EQ(ParseMessage(message), std::nullopt) << message;
-    EXPECT_EQ(ParseMessage(std::string_view("type=0|name=A\0e|score=1|key=Z|p=|add=|z=", 40)),
+    EXPECT_EQ(ParseMessage(std::string_view("type=0|name=A\0e|score=1|key=K|p=|add=|z=", 40)),
               std::nullopt)
         << "a NUL byte";
 }

@@ -39,14 +39,14 @@ TEST(WorldRequest, ReadsTheRequestsTheGameAndABrowserMake) {
 
 TEST(WorldRequest, RefusesEverythingElse) {
     const std::string good = Code(resultcode::BuildMessage({"Ace", 7, "Norway"}));
-    // "type=0|name=Ace|score=7|key=Z|p=|add=|z=" is 40 bytes: one more block of padding is wrong.
-    const std::string overPadded = Code("type=0|name=Ace|score=7|key=Z|p=|add=|z=00000");
+    // "type=0|name=Ace|score=7|key=K|p=|add=|z=" is 40 bytes: one more block of padding is wrong.
+    const std::string overPadded = Code("type=0|name=Ace|score=7|key=K|p=|add=|z=00000");
     const std::string badKey = Code("type=0|name=Ace|score=7|key=Q|p=|add=|z=");
-    const std::string markup = Code(Padded("type=0|name=<b>|score=7|key=Z|p=|add=|z="));
-    const std::string thirteen = Code(Padded("type=0|name=ABCDEFGHIJKLM|score=7|key=Z|p=|add=|z="));
+    const std::string markup = Code(Padded("type=0|name=<b>|score=7|key=K|p=|add=|z="));
+    const std::string thirteen = Code(Padded("type=0|name=ABCDEFGHIJKLM|score=7|key=K|p=|add=|z="));
     const std::string longCountry =
-        Code(Padded("type=0|name=A|score=7|key=Z|p=|add=ABCDEFGHIJKLMNOPQ|z="));
-    const std::string bigScore = Code(Padded("type=0|name=A|score=2147483648|key=Z|p=|add=|z="));
+        Code(Padded("type=0|name=A|score=7|key=K|p=|add=ABCDEFGHIJKLMNOPQ|z="));
+    const std::string bigScore = Code(Padded("type=0|name=A|score=2147483648|key=K|p=|add=|z="));
     const std::string queries[] = {
         "",
         "hs&prg=Zorvex",
