@@ -25,9 +25,10 @@ const std::vector<Rect>& ChangedArea::Compare(const void* pixels, int pitch) {
     for (int row = 0; row < height_; ++row) {
         const uint8_t* now = frame + static_cast<size_t>(row) * pitch;
         uint8_t* before = &last_[row * rowBytes];
-        const auto first = std::mismatch(now, now + rowBytes, before).first;
-        if (first == now + rowBytes)
+        // memcmp runs many bytes at a time; most rows of most frames are unchanged.
+        if (std::memcmp(now, before, rowBytes) == 0)
             continue;
+        const auto first = std::mismatch(now, now + rowBytes, before).first;
         const auto lastReversed =
             std::mismatch(std::reverse_iterator(now + rowBytes), std::reverse_iterator(now),
                           std::reverse_iterator(before + rowBytes))
