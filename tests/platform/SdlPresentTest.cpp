@@ -9,39 +9,22 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <filesystem>
-#include <memory>
 #include <string>
 
+#include "SdlWindowTest.h"
 #include "harness/GameHarness.h"
-#include "platform/sdl/SdlBackend.h"
 #include "platform/sdl/SdlDisplay.h"
 
 namespace {
 
-class SdlPresent : public ::testing::Test {
+class SdlPresent : public SdlWindowTest {
 protected:
-    static void SetUpTestSuite() {
-        setenv("SDL_AUDIODRIVER", "dummy", 1);  // no sound card needed
-        backend_ = platform::CreateSdlBackend();
-    }
-    static void TearDownTestSuite() { backend_.reset(); }
-
     void SetUp() override {
-        std::string folder =
-            (std::filesystem::temp_directory_path() / "zorvex-sdl-XXXXXX").string();
-        ASSERT_NE(mkdtemp(folder.data()), nullptr);
-        saveFolder_ = folder;
-        window_ = std::make_unique<TMForm>(*backend_, Seed, saveFolder_);
-        ASSERT_TRUE(window_->FormCreate());
+        StartGame(Seed);
         headless_.Backend().Screen().SetRefreshRate(Display().RefreshRate());
         ASSERT_TRUE(headless_.Form().FormCreate());
-        while (window_->MainMenu.IntroRunning() || headless_.Form().MainMenu.IntroRunning())
+        while (form_->MainMenu.IntroRunning() || headless_.Form().MainMenu.IntroRunning())
             Frames(1);
-    }
-    void TearDown() override {
-        window_.reset();
-        std::filesystem::remove_all(saveFolder_);
     }
 
     static platform::sdl::SdlDisplay& Display() {
@@ -50,7 +33,7 @@ protected:
     // Both games, the same step.
     template <typename Step>
     void Both(Step step) {
-        step(*window_);
+        step(*form_);
         step(headless_.Form());
     }
     void Frames(int count) {
@@ -70,9 +53,6 @@ protected:
     }
 
     static constexpr uint32_t Seed = 3;
-    static inline std::unique_ptr<platform::Backend> backend_;
-    std::string saveFolder_;
-    std::unique_ptr<TMForm> window_;
     GameHarness headless_{Seed, false};
 };
 
@@ -98,7 +78,7 @@ TEST_F(SdlPresent, MenuDialogShipSelectionAndRaceShowTheHeadlessPicture) {
     Frames(60);
     EXPECT_EQ(DifferingPixels(), 0) << "ship selection";
     Both([](TMForm& form) { form.ChooseMenuItem(9); });
-    ASSERT_EQ(window_->ScreenKind, skRace);
+    ASSERT_EQ(form_->ScreenKind, skRace);
     Frames(200);
     EXPECT_EQ(DifferingPixels(), 0) << "the race";
 }
@@ -106,7 +86,7 @@ TEST_F(SdlPresent, MenuDialogShipSelectionAndRaceShowTheHeadlessPicture) {
 TEST_F(SdlPresent, TheOptionsShowTheHeadlessPicture) {
     Both([](TMForm& form) { form.ChooseMenuItem(3); });
     Frames(30);
-    ASSERT_EQ(window_->ScreenKind, skOptions);
+    ASSERT_EQ(form_->ScreenKind, skOptions);
     EXPECT_EQ(DifferingPixels(), 0);
 }
 
