@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include <stdexcept>
+#include <vector>
 
 namespace platform {
 
@@ -25,15 +26,24 @@ Surface::Surface(SDL_Renderer* renderer, int width, int height)
     : renderer_(renderer), width_(width), height_(height) {}
 
 std::unique_ptr<Picture> Surface::CreatePicture(const PixelImage& image) {
-    SDL_Texture* texture = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888,
-                                             SDL_TEXTUREACCESS_STATIC, image.Width, image.Height);
-    if (!texture)
-        throw std::runtime_error(std::string("Cannot create a texture: ") + SDL_GetError());
-    SDL_UpdateTexture(texture, nullptr, image.Argb.data(), image.Width * 4);
-    // A picture without see-through pixels is copied, not blended: far cheaper for the large
-    // backgrounds drawn every frame.
+    // A picture without see-through pixels is copied, not blended, and is kept in the canvas's
+    // own format: drawing it is then a plain copy of rows, no conversion per pixel per frame.
+    // That is what the large backgrounds drawn every frame are.
     const bool opaque = std::all_of(image.Argb.begin(), image.Argb.end(),
                                     [](uint32_t pixel) { return (pixel >> 24) == 0xFF; });
+    const Uint32 format = opaque ? SDL_PIXELFORMAT_RGB565 : SDL_PIXELFORMAT_ARGB8888;
+    SDL_Texture* texture =
+        SDL_CreateTexture(renderer_, format, SDL_TEXTUREACCESS_STATIC, image.Width, image.Height);
+    if (!texture)
+        throw std::runtime_error(std::string("Cannot create a texture: ") + SDL_GetError());
+    if (opaque) {
+        std::vector<uint16_t> pixels(image.Argb.size());
+        SDL_ConvertPixels(image.Width, image.Height, SDL_PIXELFORMAT_ARGB8888, image.Argb.data(),
+                          image.Width * 4, format, pixels.data(), image.Width * 2);
+        SDL_UpdateTexture(texture, nullptr, pixels.data(), image.Width * 2);
+    } else {
+        SDL_UpdateTexture(texture, nullptr, image.Argb.data(), image.Width * 4);
+    }
     SDL_SetTextureBlendMode(texture, opaque ? SDL_BLENDMODE_NONE : SDL_BLENDMODE_BLEND);
     return std::make_unique<Picture>(texture, image.Width, image.Height, opaque);
 }

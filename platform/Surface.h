@@ -1,7 +1,7 @@
 #pragma once
 // The 800 x 600 back surface that every frame is drawn on, and the pictures drawn onto it.
-// Both backends draw through the same code: the real window's renderer, or a software renderer
-// over a surface in memory. Pictures become textures once, when they are made.
+// Both backends draw through this code with SDL's software renderer over the same RGB565 canvas in
+// memory (MemoryCanvas). Pictures become textures once, when they are made.
 
 #include <cstdint>
 #include <memory>

@@ -1,25 +1,11 @@
 #include "platform/headless/HeadlessBackend.h"
 
-#include <SDL.h>
-
-#include <stdexcept>
-
 namespace platform {
 
-HeadlessDisplay::HeadlessDisplay() {
-    pixels_ = SDL_CreateRGBSurfaceWithFormat(0, 800, 600, 16, SDL_PIXELFORMAT_RGB565);
-    if (!pixels_)
-        throw std::runtime_error(std::string("Cannot make the surface: ") + SDL_GetError());
-    renderer_ = SDL_CreateSoftwareRenderer(pixels_);
-    if (!renderer_)
-        throw std::runtime_error(std::string("Cannot draw in memory: ") + SDL_GetError());
-    surface_ = std::make_unique<Surface>(renderer_, 800, 600);
-}
-
-HeadlessDisplay::~HeadlessDisplay() {
-    surface_.reset();
-    SDL_DestroyRenderer(renderer_);
-    SDL_FreeSurface(pixels_);
+void HeadlessDisplay::Present() {
+    ++frameCount_;
+    if (!changes_.Compare(canvas_.Bytes(), canvas_.Pitch()).empty())
+        ++presentCount_;
 }
 
 bool HeadlessDisplay::GetPlacement(WindowPlacement& placement) const {

@@ -1,5 +1,5 @@
 #pragma once
-// The headless backend: the same 800 x 600 surface drawn in memory by a software renderer, no
+// The headless backend: the same 800 x 600 canvas in memory that the real window shows, no
 // window and no audio device. Time, keys and window events are injected by the caller; the
 // display's mode changes and every sound and music call are recorded so that tests can check them.
 
@@ -10,22 +10,21 @@
 #include <vector>
 
 #include "platform/Backend.h"
+#include "platform/ChangedArea.h"
+#include "platform/MemoryCanvas.h"
 #include "platform/headless/HeadlessAudioLog.h"
 #include "platform/headless/HeadlessAudioMusic.h"
 #include "platform/headless/HeadlessAudioSounds.h"
-
-struct SDL_Surface;
 
 namespace platform {
 
 class HeadlessDisplay final : public Display {
 public:
-    HeadlessDisplay();
-    ~HeadlessDisplay() override;
-
-    Surface& BackSurface() override { return *surface_; }
+    Surface& BackSurface() override { return canvas_.Drawing(); }
     bool CanDraw() const override { return !minimized_; }
-    void Present() override { ++presentCount_; }
+    // Counts a frame, and a present only when the picture differs from the last one presented,
+    // as the real window does.
+    void Present() override;
     int RefreshRate() const override { return refreshRate_ <= 1 ? 60 : refreshRate_; }
 
     void SetFullScreen(bool on) override { fullScreen_ = on; }
@@ -45,17 +44,18 @@ public:
     bool Minimized() const { return minimized_; }
     const WindowPlacement& Placement() const { return placement_; }
     int CursorCounter() const { return cursorCounter_; }
+    int FrameCount() const { return frameCount_; }
     int PresentCount() const { return presentCount_; }
     const std::vector<std::string>& Errors() const { return errors_; }
 
 private:
-    SDL_Surface* pixels_ = nullptr;
-    struct SDL_Renderer* renderer_ = nullptr;
-    std::unique_ptr<Surface> surface_;
+    MemoryCanvas canvas_;
+    ChangedArea changes_{MemoryCanvas::Width, MemoryCanvas::Height, 2};
     bool fullScreen_ = false;
     bool minimized_ = false;
     int refreshRate_ = 60;
     int cursorCounter_ = 0;
+    int frameCount_ = 0;
     int presentCount_ = 0;
     WindowPlacement placement_ = CentredPlacement;
     std::vector<std::string> errors_;

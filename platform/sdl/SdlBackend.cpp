@@ -200,6 +200,10 @@ private:
             case SDL_WINDOWEVENT_FOCUS_LOST:
                 out = {.Kind = EventKind::FocusLost};
                 return true;
+            case SDL_WINDOWEVENT_EXPOSED:
+            case SDL_WINDOWEVENT_SIZE_CHANGED:
+                display_->ShowWholeFrameNext();
+                return false;
             default:
                 return false;
         }

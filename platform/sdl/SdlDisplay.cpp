@@ -1,59 +1,34 @@
 #include "platform/sdl/SdlDisplay.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <stdexcept>
+#include <string>
+
+#include "platform/sdl/PresenterChoice.h"
 
 namespace platform::sdl {
 
-namespace {
-
-constexpr int SurfaceWidth = 800;
-constexpr int SurfaceHeight = 600;
-
-Uint32 TargetFormat(SDL_Renderer* renderer) {
-    SDL_RendererInfo info;
-    if (SDL_GetRendererInfo(renderer, &info) == 0)
-        for (Uint32 i = 0; i < info.num_texture_formats; ++i)
-            if (info.texture_formats[i] == SDL_PIXELFORMAT_RGB565)
-                return SDL_PIXELFORMAT_RGB565;
-    return SDL_PIXELFORMAT_ARGB8888;
-}
-
-}  // namespace
-
 SdlDisplay::SdlDisplay() {
     window_ = SDL_CreateWindow("Zorvex", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                               SurfaceWidth, SurfaceHeight, SDL_WINDOW_SHOWN);
+                               MemoryCanvas::Width, MemoryCanvas::Height, SDL_WINDOW_SHOWN);
     if (!window_)
         throw std::runtime_error(std::string("Cannot open the window: ") + SDL_GetError());
-    renderer_ =
-        SDL_CreateRenderer(window_, -1, SDL_RENDERER_PRESENTVSYNC | SDL_RENDERER_TARGETTEXTURE);
-    if (!renderer_)
-        renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
-    if (!renderer_)
-        throw std::runtime_error(std::string("Cannot draw in the window: ") + SDL_GetError());
-    // Full screen shows the surface scaled and centred, with black bars where the aspect differs.
-    SDL_RenderSetLogicalSize(renderer_, SurfaceWidth, SurfaceHeight);
-    target_ = SDL_CreateTexture(renderer_, TargetFormat(renderer_), SDL_TEXTUREACCESS_TARGET,
-                                SurfaceWidth, SurfaceHeight);
-    if (!target_)
-        throw std::runtime_error(std::string("Cannot make the back surface: ") + SDL_GetError());
-    SDL_SetRenderTarget(renderer_, target_);
-    surface_ = std::make_unique<Surface>(renderer_, SurfaceWidth, SurfaceHeight);
+    presenter_ = ChoosePresenter(window_);
     // The game points with a hand. A system without one keeps its arrow.
     handPointer_ = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_HAND);
     if (handPointer_)
         SDL_SetCursor(handPointer_);
+    const char* stats = std::getenv("ZORVEX_STATS");
+    reportStats_ = stats && std::string(stats) == "1";
 }
 
 SdlDisplay::~SdlDisplay() {
-    surface_.reset();
+    if (reportStats_)
+        ReportStats();
+    presenter_.reset();
     if (handPointer_)
         SDL_FreeCursor(handPointer_);
-    if (target_)
-        SDL_DestroyTexture(target_);
-    if (renderer_)
-        SDL_DestroyRenderer(renderer_);
     if (window_)
         SDL_DestroyWindow(window_);
 }
@@ -62,14 +37,33 @@ bool SdlDisplay::CanDraw() const {
     return (SDL_GetWindowFlags(window_) & SDL_WINDOW_MINIMIZED) == 0;
 }
 
+// An unchanged picture is not presented; the frame then only waits for its refresh.
 void SdlDisplay::Present() {
-    SDL_SetRenderTarget(renderer_, nullptr);
-    SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
-    SDL_RenderClear(renderer_);
-    SDL_RenderCopy(renderer_, target_, nullptr, nullptr);
-    SDL_RenderPresent(renderer_);
-    SDL_SetRenderTarget(renderer_, target_);
+    ++frames_;
+    const std::vector<Rect>& changed = changes_.Compare(canvas_.Bytes(), canvas_.Pitch());
+    if (!changed.empty()) {
+        presenter_->Show(canvas_.Pixels(), changed);
+        ++presents_;
+    }
     WaitForRefreshIfEarly();
+    if (reportStats_ && SDL_GetTicks64() >= lastReportMs_ + 1000) {
+        lastReportMs_ = SDL_GetTicks64();
+        ReportStats();
+    }
+}
+
+std::vector<uint32_t> SdlDisplay::ReadShown() {
+    std::vector<uint32_t> pixels = presenter_->ReadShown();
+    for (uint32_t& pixel : pixels)
+        pixel &= 0xFFFFFF;
+    return pixels;
+}
+
+void SdlDisplay::ReportStats() {
+    std::fprintf(stderr, "Zorvex stats: %llu ms, %llu frames, %llu presented\n",
+                 static_cast<unsigned long long>(SDL_GetTicks64()),
+                 static_cast<unsigned long long>(frames_),
+                 static_cast<unsigned long long>(presents_));
 }
 
 // With a working vsync the present itself waits for the refresh. A virtual display or a driver
@@ -98,6 +92,7 @@ int SdlDisplay::RefreshRate() const {
 void SdlDisplay::SetFullScreen(bool on) {
     SDL_SetWindowFullscreen(window_, on ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
     fullScreen_ = on;
+    changes_.Forget();
 }
 
 bool SdlDisplay::GetPlacement(WindowPlacement& placement) const {

@@ -1,12 +1,17 @@
 #pragma once
-// The real display: the window "Zorvex", a renderer with vsync, and an 800 x 600 render target
-// (RGB565 where the renderer offers it) shown scaled with its aspect kept.
+// The real display: the window "Zorvex" showing the 800 x 600 canvas, scaled with its aspect kept
+// in full screen. Every frame is drawn in memory (MemoryCanvas); a frame whose picture is the same
+// as the last one shown is not presented at all, and a changed one sends only its changed part,
+// through the cheapest path the machine has (see PresenterChoice.h).
 
 #include <SDL.h>
 
 #include <memory>
 
+#include "platform/ChangedArea.h"
 #include "platform/Display.h"
+#include "platform/MemoryCanvas.h"
+#include "platform/sdl/FramePresenter.h"
 
 namespace platform::sdl {
 
@@ -17,7 +22,7 @@ public:
     SdlDisplay(const SdlDisplay&) = delete;
     SdlDisplay& operator=(const SdlDisplay&) = delete;
 
-    Surface& BackSurface() override { return *surface_; }
+    Surface& BackSurface() override { return canvas_.Drawing(); }
     bool CanDraw() const override;
     void Present() override;
     int RefreshRate() const override;
@@ -32,17 +37,30 @@ public:
     int ShowCursor(bool show) override;
     void ShowError(const std::string& title, const std::string& text) override;
 
+    // The window system lost what the window showed (uncovered, resized): the next frame is
+    // presented whole.
+    void ShowWholeFrameNext() { changes_.Forget(); }
+    // What the window shows, read back as 0xRRGGBB (see FramePresenter::ReadShown), and how.
+    std::vector<uint32_t> ReadShown();
+    std::string PresentPath() const { return presenter_->Description(); }
+
 private:
     void WaitForRefreshIfEarly();
+    void ReportStats();
 
     SDL_Window* window_ = nullptr;
-    SDL_Renderer* renderer_ = nullptr;
-    SDL_Texture* target_ = nullptr;
+    MemoryCanvas canvas_;
+    ChangedArea changes_{MemoryCanvas::Width, MemoryCanvas::Height, 2};
+    std::unique_ptr<FramePresenter> presenter_;
     SDL_Cursor* handPointer_ = nullptr;  // the pointer's shape over the window
-    std::unique_ptr<Surface> surface_;
     bool fullScreen_ = false;
     int cursorCounter_ = 0;
     uint64_t lastPresent_ = 0;
+    // ZORVEX_STATS=1: frames and presents so far, on stderr once a second (for bench/).
+    bool reportStats_ = false;
+    uint64_t frames_ = 0;
+    uint64_t presents_ = 0;
+    uint64_t lastReportMs_ = 0;
 };
 
 }  // namespace platform::sdl

@@ -5,39 +5,20 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <memory>
-
-#include "app/Zorvex_unit.h"
-#include "platform/sdl/SdlBackend.h"
+#include "SdlWindowTest.h"
 
 namespace {
 
 // One window for the whole suite: SDL is started once, as in the game.
-class SdlEvents : public ::testing::Test {
+class SdlEvents : public SdlWindowTest {
 protected:
-    static void SetUpTestSuite() {
-        setenv("SDL_AUDIODRIVER", "dummy", 1);  // no sound card needed
-        backend_ = platform::CreateSdlBackend();
-    }
-    static void TearDownTestSuite() { backend_.reset(); }
-
     void SetUp() override {
-        std::string folder =
-            (std::filesystem::temp_directory_path() / "zorvex-sdl-XXXXXX").string();
-        ASSERT_NE(mkdtemp(folder.data()), nullptr);
-        saveFolder_ = folder;
-        form_ = std::make_unique<TMForm>(*backend_, 1, saveFolder_);
-        ASSERT_TRUE(form_->FormCreate());
+        StartGame(1);
         for (int frame = 0; frame < 1000 && form_->MainMenu.IntroRunning(); ++frame)
             Frame();
         form_->ChooseMenuItem(3);
         ASSERT_EQ(form_->ScreenKind, skOptions);
         Frame();
-    }
-    void TearDown() override {
-        form_.reset();
-        std::filesystem::remove_all(saveFolder_);
     }
 
     // Delivers what SDL has queued, as the message loop does, then runs one frame.
@@ -71,10 +52,6 @@ protected:
         SDL_Window* window = SDL_GetKeyboardFocus();
         return window ? SDL_GetWindowID(window) : 1;
     }
-
-    std::string saveFolder_;
-    static inline std::unique_ptr<platform::Backend> backend_;
-    std::unique_ptr<TMForm> form_;
 };
 
 }  // namespace
