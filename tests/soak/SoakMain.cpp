@@ -28,7 +28,8 @@
 #define ZORVEX_SOAK_ASAN 1
 #endif
 #ifdef ZORVEX_SOAK_ASAN
-#include <sanitizer/allocator_interface.h>
+// The address sanitizer's count of live heap bytes (its runtime exports it; GCC ships no header).
+extern "C" size_t __sanitizer_get_current_allocated_bytes();
 #endif
 
 namespace {
