@@ -74,8 +74,7 @@ void TPlayer::ReadControls(const TRaceControls& controls) {
     KeyHorn = controls.Horn;
 }
 
-// The later race steps (engine sounds, weapon, nitro) take their places in this order as they
-// arrive. The projectiles move and hit before the outline is recomputed, so they meet the ship
+// The projectiles move and hit before the outline is recomputed, so they meet the ship
 // where it was drawn.
 void TPlayer::Advance(int32_t moveCount) {
     TMyImageSprite::Advance(moveCount);
@@ -104,6 +103,8 @@ void TPlayer::Advance(int32_t moveCount) {
         return;
     }
     OnTrack = OnTrackTest();
+    EngineSoundStep();
+    WeaponStep();
     DragStep();
     // No reversing behind the start.
     if (Track().ViewRow == StartRowOffset && EngineSpeed < 0)

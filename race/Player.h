@@ -8,10 +8,12 @@
 
 #include "engine/MyImageSprite.h"
 #include "engine/QuadTest.h"
+#include "race/MiniMap.h"
 #include "race/RaceState.h"
 #include "race/ShipSounds.h"
 
 class TScrollBackground;
+struct TOpponentSlot;
 
 // The timed power-ups, numbered as the bonuses' power-up kinds.
 enum class TPowerUp : int32_t {
@@ -79,11 +81,14 @@ public:
     bool NitroActive = false;
     int32_t NitroTime = 0;  // ms left
     bool SuperShotArmed = false;
+    int32_t FireCooldown = 0;  // ms until the gun may fire again
 
     // The level's outcome: its first frame has been seen, and the ms still to wait once the ship
     // stands before the outcome's dialog.
     bool OutcomeHandled = false;
     int32_t OutcomeDelay = 0;
+
+    TMiniMap MiniMap;  // rebuilt on every Render
 
     // The race frame's copy of the keys into the control flags.
     void ReadControls(const TRaceControls& controls);
@@ -101,6 +106,9 @@ public:
     void LoseEnergy(int32_t count);
     void Explode();
     void AddScore(int32_t points) { race_.Score += points; }
+    // A bonus's power-up: 1 a life (up to 3), 2 invulnerability, 3 nitro, 4 the super-shot, 5 an
+    // energy cell (up to 4); only the low 7 bits of kind count, other kinds do nothing.
+    void ApplyBonus(int32_t kind);
 
     // Ends one timed power-up before its time is up, or once it is.
     void EndPowerUp(TPowerUp powerUp);
@@ -123,6 +131,8 @@ private:
     bool NitroOn() const { return EngineSound == TEngineSound::Nitro; }
 
     void BlinkStep();
+    void WeaponStep();
+    void EngineSoundStep();
     void TiltStep();
     void SelectStraightImage();
     void SelectTiltImage(int32_t side);
@@ -144,6 +154,13 @@ private:
     void DrawFlame();
     void DrawShip();
     void DrawFarShipArrows();
+    void DrawPanelImage(int32_t list, int32_t image, int32_t x, int32_t y) const;
+    void DrawMiniMap();
+    void DrawOpponentMarker(const TOpponentSlot& ship, double shift, int32_t scroll);
+    void DrawTurnWarning() const;
+    void DrawMiniMapFrame() const;
+    void DrawSpeedometer() const;
+    void DrawEnergyCells() const;
 
     TRaceState& race_;
 };

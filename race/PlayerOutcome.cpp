@@ -29,9 +29,11 @@ void TPlayer::OutcomeStep() {
 }
 
 // The engine falls back to idle and the horn and effects stop, so that a pause does not bring
-// the horn back; the controls no longer steer (the coasting clears them), and the weapon joins
-// this reset when the ship has one. A destroyed ship never gets here.
+// the horn back; the controls no longer steer or fire (the coasting clears the turn keys, and the
+// weapon step runs only while racing). A destroyed ship never gets here.
 void TPlayer::StartOutcome() {
+    Destroyed = false;
+    EngineSound = TEngineSound::None;
     HornOn = false;
     StopShipSounds(true);
     PlayEngineSound(TEngineSound::Idle);

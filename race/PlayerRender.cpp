@@ -1,5 +1,6 @@
-// Drawing the player's ship: the exhaust flame under it while accelerating, then the ship turned
-// to its heading about its centre, or its explosion.
+// The race view over the track: the opponents, the player's ship (the exhaust flame under it
+// while accelerating, then the ship turned to its heading about its centre, or its explosion),
+// the shots and asteroids, and the instrument panel.
 
 #include <cmath>
 
@@ -23,8 +24,6 @@ constexpr int32_t BehindArrowImage = 17;
 constexpr double FarShipDistance = 360;  // pixels, five cells
 }  // namespace
 
-// The whole race view over the track: the opponents, the ship, the shots and asteroids, then the
-// instrument panel. The panel's instruments and mini-map join it with the weapons.
 void TPlayer::Render() {
     X = PlayerScreenX;
     Y = PlayerScreenY;
@@ -40,8 +39,13 @@ void TPlayer::Render() {
         DrawShip();
     }
     DrawProjectiles(race_, Services, *Engine->Surface);
-    Services.List(RaceImageList).Items(PanelImage).DrawPattern(*Engine->Surface, PanelX, PanelY, 0);
+    DrawPanelImage(RaceImageList, PanelImage, PanelX, PanelY);
+    DrawMiniMap();
     DrawFarShipArrows();
+    DrawTurnWarning();
+    DrawMiniMapFrame();
+    DrawSpeedometer();
+    DrawEnergyCells();
 }
 
 // The arrows beside the HUD's distances, which show while the nearest ship ahead or behind is
@@ -52,11 +56,10 @@ void TPlayer::DrawFarShipArrows() {
         std::abs(playerY - race_.NearestBehindY) > FarShipDistance && race_.Rank < race_.ShipCount;
     race_.AheadIndicator =
         std::abs(playerY - race_.NearestAheadY) > FarShipDistance && race_.Rank > 1;
-    const TImageList& miniMap = Services.List(MiniMapImageList);
     if (race_.BehindIndicator)
-        miniMap.Items(BehindArrowImage).DrawPattern(*Engine->Surface, 720, 174, 0);
+        DrawPanelImage(MiniMapImageList, BehindArrowImage, 720, 174);
     if (race_.AheadIndicator)
-        miniMap.Items(AheadArrowImage).DrawPattern(*Engine->Surface, 720, 40, 0);
+        DrawPanelImage(MiniMapImageList, AheadArrowImage, 720, 40);
 }
 
 void TPlayer::DrawFlame() {

@@ -3,6 +3,7 @@
 
 #include "race/Race.h"
 
+#include "race/Bonus.h"
 #include "race/Car.h"
 #include "race/LevelTables.h"
 #include "race/Player.h"
@@ -32,8 +33,9 @@ void TRace::StartRace(int32_t shipType) {
                                                 TScrollBackground::ViewRows, &state_);
     state_.StarField = CreateStarField(services_);
     SetUpLevel(1);
-    // The bonuses join the tree before the player when they exist; the opponents come after it,
-    // so that they move after the ship in each frame.
+    // The bonuses join the tree before the player and the opponents after it, so that in each
+    // frame the pick-ups are collected where the ship was drawn and the opponents move after it.
+    bonuses_ = NewSprite<TBonus>(services_, state_);
     state_.Player = NewSprite<TPlayer>(services_, state_, PlayerScreenX, PlayerScreenY);
     cars_ = NewSprite<TCar>(services_, state_);
     state_.Opponents = cars_;
@@ -68,7 +70,7 @@ void TRace::StartLevel(bool next) {
     player.FineHeading = 0;
     player.Heading = 0;
     state_.Track->X = state_.Track->Y = 0;
-    // The bonuses are scattered anew here when they exist.
+    bonuses_->PlaceBonuses();
     player.Finished = false;
     cars_->SetUpOpponents();
     host_.OpenDialog(dkLevel);
@@ -152,6 +154,7 @@ void TRace::EndRace() {
     state_.Player = nullptr;
     state_.Opponents = nullptr;
     cars_ = nullptr;
+    bonuses_ = nullptr;
     state_.CollisionFrame = true;
     state_.FrameCounter = 0;
 }

@@ -13,6 +13,7 @@
 #include "engine/TextService.h"
 #include "race/RaceState.h"
 
+class TBonus;
 class TCar;
 class TRaceHost {
 public:
@@ -52,6 +53,7 @@ public:
 
     // The race's sprites exist: from StartRace to EndRace.
     bool Running() const { return state_.Player != nullptr; }
+    TBonus* Bonuses() const { return bonuses_; }
     TRaceState& State() { return state_; }
     const TRaceState& State() const { return state_; }
 
@@ -67,5 +69,6 @@ private:
     TRaceHost& host_;
     TScreenKind& screenKind_;
     TRaceState state_;
-    TCar* cars_ = nullptr;  // the opponents' sprite, owned by the sprite tree
+    TCar* cars_ = nullptr;       // the opponents' sprite, owned by the sprite tree
+    TBonus* bonuses_ = nullptr;  // the pick-ups' sprite, owned by the sprite tree
 };

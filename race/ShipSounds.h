@@ -22,6 +22,7 @@ constexpr int32_t HornSound = 8;
 constexpr int32_t BumpSound = 17;
 constexpr int32_t ExplosionSound = 20;
 constexpr int32_t ShotSound = 23;
+constexpr int32_t SuperShotSound = 25;
 constexpr int32_t ImpactSound = 26;  // a shot or an asteroid hits
 
 // Every engine loop, stopped before another starts.

@@ -3,13 +3,13 @@
 #include <algorithm>
 
 #include "engine/Rounding.h"
+#include "platform/Keys.h"
 #include "race/OpponentShips.h"
 #include "race/Player.h"
 #include "race/Race.h"
 #include "race/ScrollBackground.h"
 
 namespace {
-constexpr int32_t FireEveryMs = 1000;
 constexpr double FarBehind = 15 * 72;  // pixels behind the hindmost opponent
 constexpr int32_t ToppedUpLives = 3;
 constexpr int32_t CaptionFrameMs = 16;
@@ -40,12 +40,9 @@ void TCrowdedRace::Frame(int32_t frameMs) {
     TPlayer& player = *race.Player;
     if (game_.Form().DialogKind == dkNone) {
         driver_.Drive();
-        sinceShotMs_ += frameMs;
+        // The gun fires once a second while its key is held.
+        game_.Backend().Keys().SetHeld(platform::vk::Letter('Z'), true);
         const bool racing = !player.Destroyed && !player.Finished;
-        if (racing && sinceShotMs_ >= FireEveryMs) {
-            FirePlayerShot();
-            sinceShotMs_ = 0;
-        }
         if (racing && race.PlayerWorldY() > FieldY().back() + FarBehind) {
             PutBesideMiddleShip();
             ++drops_;
@@ -54,16 +51,6 @@ void TCrowdedRace::Frame(int32_t frameMs) {
     game_.Frame(frameMs);
     if (race.Lives < ToppedUpLives - 1)
         race.Lives = ToppedUpLives;
-}
-
-// From the ship's nose along its heading, as the player's weapon fires.
-void TCrowdedRace::FirePlayerShot() {
-    TRaceState& race = Race();
-    const TPlayer& ship = *race.Player;
-    const TPointD nose = race.Track->WorldFromScreen(
-        {(ship.Corners[0].X + ship.Corners[1].X) / 2, (ship.Corners[0].Y + ship.Corners[1].Y) / 2});
-    race.Projectiles.SpawnProjectile(ShotKindOf(race.ShipType), TProjectileOwner::Player,
-                                     ship.Heading, nose.X, nose.Y, Round(ship.Speed));
 }
 
 std::vector<double> TCrowdedRace::FieldY() {

@@ -1,7 +1,7 @@
 #pragma once
 // A crowded race on the whole headless game: level 5 with its five opponents and the simple
 // driver at the controls. The script stands in for a better driver: it keeps the player's lives
-// topped up, fires his shot once a second as his weapon will, and whenever he has fallen far
+// topped up, holds his fire key, and whenever he has fallen far
 // behind the field puts him back on the road beside its middle ship. Everything else is the
 // game's own: the ships overtake, bump, fire, explode and come back, asteroids fall and break up.
 // For the level-5 scenario test and for the pictures of a crowded race.
@@ -27,7 +27,6 @@ public:
     int Drops() const { return drops_; }
 
 private:
-    void FirePlayerShot();
     // World Y of the opponents' centres, front first.
     std::vector<double> FieldY();
     void PutBesideMiddleShip();
@@ -35,6 +34,5 @@ private:
 
     GameHarness& game_;
     TSimpleDriver driver_;
-    int32_t sinceShotMs_ = 0;
     int drops_ = 0;
 };

@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <vector>
+
 #include "RaceScenario.h"
 #include "save/SavedData.h"
 
@@ -25,9 +28,10 @@ protected:
         EXPECT_EQ(form().Menu.MenuStart, 1);
         EXPECT_EQ(form().Menu.MenuEnd, 0);
     }
+    static constexpr std::array<int, 10> ShipSounds = {4, 6, 7, 8, 9, 10, 11, 12, 13, 22};
     int ShipSoundsPlayed() {
         int played = 0;
-        for (int sound : {4, 6, 7, 8, 9, 10, 11, 12, 13, 22})
+        for (int sound : ShipSounds)
             played += Played(sound);
         return played;
     }
@@ -181,17 +185,26 @@ TEST_F(RaceDialogs, MinimisingDuringTheLevelCaptionPausesInstead) {
 }
 
 TEST_F(RaceDialogs, ThePauseResumesOnlyTheSoundsThatWerePlaying) {
-    ASSERT_EQ(player().EngineSound, TEngineSound::None) << "no engine sound before one starts";
     Press(vk::Letter('P'));
-    int before = ShipSoundsPlayed();
+    ASSERT_EQ(player().EngineSound, TEngineSound::Idle) << "the race frames started the idle loop";
+    const int before = ShipSoundsPlayed();
     Press(vk::Letter('P'));
-    EXPECT_EQ(ShipSoundsPlayed(), before);
+    EXPECT_EQ(ShipSoundsPlayed(), before + 1) << "the engine loop only: the horn was off";
 
     player().PlayEngineSound(TEngineSound::Idle);
     Hold(vk::Letter('H'));
     game.Frames(3);
     ASSERT_TRUE(player().HornOn);
+    const auto stopped = [&](int sound) {
+        return game.Backend().AudioLog().Count(platform::AudioCallKind::SoundStop, sound);
+    };
+    std::vector<int> stopsBefore;
+    for (int sound : ShipSounds)
+        stopsBefore.push_back(stopped(sound));
     Press(vk::Letter('P'));
+    for (size_t i = 0; i < ShipSounds.size(); ++i)
+        EXPECT_GT(stopped(ShipSounds[i]), stopsBefore[i])
+            << "the pause stops sound " << ShipSounds[i];
     const int idle = Played(EngineIdleSound);
     const int horn = Played(HornSound);
     game.KeyDown(vk::Letter('P'));

@@ -10,6 +10,7 @@
 #include <numbers>
 
 #include "RaceScenario.h"
+#include "race/Bonus.h"
 #include "race/LevelTables.h"
 #include "race/RaceHud.h"
 
@@ -151,9 +152,16 @@ TEST_F(RaceScenario, TimeOverWithThreeLivesRepeatsTheLevelWithTwo) {
     EXPECT_EQ(race().Lives, 2);
     EXPECT_EQ(player().Energy, 4);
 
+    TBonus& bonuses = *form().Race->Bonuses();
+    for (int32_t n = 1; n <= TBonus::MaxPickUps; ++n)
+        bonuses.PickUp(n).Active = false;  // as if all were collected
     const int idleBefore = Played(EngineIdleSound);
     ASSERT_TRUE(RunDialog());
     EXPECT_EQ(form().DialogKind, dkLevel);
+    int scattered = 0;
+    for (int32_t n = 1; n <= TBonus::MaxPickUps; ++n)
+        scattered += bonuses.PickUp(n).Active;
+    EXPECT_GT(scattered, 0) << "the same level again lays its pick-ups anew";
     EXPECT_EQ(race().Level, 1);
     EXPECT_EQ(race().TimeLeft, 45000);
     EXPECT_EQ(race().Rank, 0);

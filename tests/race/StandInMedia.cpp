@@ -10,6 +10,9 @@ namespace {
 constexpr int RaceImageCount = 66;
 constexpr int MiniMapImageCount = 18;
 constexpr int SoundCount = 27;
+constexpr int SpeedometerDigitImage = 47;
+constexpr int EnergyCellImage = 42;
+constexpr int MiniMapMarkerImage = 10;
 
 struct TStandIn {
     int Index;
@@ -36,11 +39,19 @@ std::string StandInRaceImageList() {
     for (const TStandIn& image : StandIns)
         records[image.Index] = SolidRecord(image.PatternWidth * image.Patterns, image.PatternHeight,
                                            0xFF808080, image.PatternWidth, image.PatternHeight);
+    for (int digit = 0; digit <= 9; ++digit)
+        records[SpeedometerDigitImage + digit] = SolidRecord(1, 1, StandInDigitColour(digit));
+    for (int cell = 1; cell <= 4; ++cell)
+        records[EnergyCellImage + cell] = SolidRecord(1, 1, StandInEnergyCellColour);
     return Serialized(records);
 }
 
 std::string StandInMiniMapImageList() {
-    return Serialized(std::vector<ImageRecord>(MiniMapImageCount, SolidRecord(1, 1, 0xFF000000)));
+    std::vector<ImageRecord> records(MiniMapImageCount, SolidRecord(1, 1, 0xFF000000));
+    for (int piece = 0; piece <= 9; ++piece)
+        records[piece] = SolidRecord(1, 1, StandInMiniMapPieceColour);
+    records[MiniMapMarkerImage] = SolidRecord(1, 1, StandInMiniMapMarkerColour);
+    return Serialized(records);
 }
 
 std::string StandInSoundList() {

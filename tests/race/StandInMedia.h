@@ -2,7 +2,18 @@
 // Plain stand-ins for the race's image list and the sound list, with every picture at the size
 // and pattern count the race reads, so that driving tests do not depend on the generated art.
 
+#include <cstdint>
 #include <string>
+
+// The instruments' stand-ins are single pixels in colours a test can read back (the surface may
+// shift a channel by a few steps; these differ by more): the speedometer's digit d, any energy
+// cell, any mini-map piece and an opponent's marker.
+constexpr uint32_t StandInDigitColour(int digit) {
+    return 0xFF000080u | static_cast<uint32_t>(digit) * 0x18u << 16;
+}
+constexpr uint32_t StandInEnergyCellColour = 0xFF00C000;
+constexpr uint32_t StandInMiniMapPieceColour = 0xFF20E020;
+constexpr uint32_t StandInMiniMapMarkerColour = 0xFFFF0000;
 
 // Image list 2: the track tiles, flames, ships with their bank and explosion strips, the star
 // field; every other item a 1 x 1 placeholder.

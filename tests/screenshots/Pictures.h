@@ -23,3 +23,8 @@ bool SaveHighScoresAfterAGamePicture(const std::filesystem::path& folder);
 // A crowded level-5 race: race-crowded.png (ships banking, shots in flight), race-explosion.png
 // and race-asteroid.png.
 bool SaveCrowdedRacePictures(const std::filesystem::path& folder);
+
+// One level of a game: level-start.png, level-pick-up.png, level-firing.png,
+// level-mini-map-bend.png, level-explosion.png, level-respawn.png, level-finish.png and
+// level-results.png.
+bool SaveLevelSeriesPictures(const std::filesystem::path& folder);

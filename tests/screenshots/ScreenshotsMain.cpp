@@ -23,7 +23,8 @@ int main(int argc, char** argv) {
                                 {"drawing layer", SaveDrawingLayerPicture},
                                 {"race view", SaveRaceViewPictures},
                                 {"high scores after a game", SaveHighScoresAfterAGamePicture},
-                                {"crowded race", SaveCrowdedRacePictures}};
+                                {"crowded race", SaveCrowdedRacePictures},
+                                {"one level", SaveLevelSeriesPictures}};
     int failed = 0;
     for (const Picture& picture : pictures) {
         const bool saved = picture.Save(folder);
