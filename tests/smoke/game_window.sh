@@ -1,11 +1,12 @@
 # Shared by the smoke tests: starts the game and finds its window. Sourced, not run.
 
-# start_game <binary>: sets pid and window, or fails.
+# start_game <binary>: sets pid and window, or fails. A busy machine can take a while to open a
+# window, so it waits up to 30 s.
 start_game() {
     "$1" &
     pid=$!
     window=""
-    for _ in $(seq 100); do
+    for _ in $(seq 300); do
         window=$(xdotool search --name '^Zorvex$' 2>/dev/null | head -n 1 || true)
         [ -n "$window" ] && return 0
         kill -0 "$pid" 2>/dev/null || fail "the game ended before opening its window"
