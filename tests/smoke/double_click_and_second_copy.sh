@@ -9,9 +9,7 @@ binary=$(realpath "$1")
 here=$(cd "$(dirname "$0")" && pwd)
 # The game reads Data/ from its working folder: the generated lists and songs, and a fresh Save.
 source "$here/game_window.sh"
-enter_fresh_folder "$binary"
-start_game "$binary"
-activate_window
+open_game "$binary"
 
 tap() { xdotool key --window "$window" --delay 0 "$@"; sleep 0.3; }
 

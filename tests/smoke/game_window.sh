@@ -31,6 +31,20 @@ enter_fresh_folder() {
     cd "$work" || fail "cannot enter $work"
 }
 
+# open_game <binary>: the game started in a fresh working folder (enter_fresh_folder), its window
+# found and given the keyboard.
+open_game() {
+    enter_fresh_folder "$1"
+    start_game "$1"
+    activate_window
+}
+
+# key <keys...>: presses and releases each key as a player does, then gives the game a moment.
+key() {
+    xdotool key --window "$window" --delay 120 "$@"
+    sleep 0.5
+}
+
 # activate_window: gives the game's window the keyboard.
 activate_window() {
     xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"

@@ -8,11 +8,8 @@ binary=$(realpath "$1")
 here=$(cd "$(dirname "$0")" && pwd)
 # The game reads Data/ from its working folder: the generated lists and songs, and a fresh Save.
 source "$here/game_window.sh"
-enter_fresh_folder "$binary"
-start_game "$binary"
-activate_window
+open_game "$binary"
 
-key() { xdotool key --window "$window" --delay 120 "$@"; sleep 0.5; }
 # A fingerprint of what the window shows now.
 look() { import -window "$window" rgb:- | md5sum | cut -d' ' -f1; }
 

@@ -42,7 +42,6 @@ done
 export ZORVEX_WORLD_SERVER="127.0.0.1:$port"
 start_game "$binary"
 activate_window
-key() { xdotool key --window "$window" --delay 120 "$@"; sleep 0.5; }
 
 sleep 2           # the intro
 key Return        # ship selection
