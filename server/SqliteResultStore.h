@@ -1,7 +1,8 @@
 #pragma once
-// The embedded store: one SQLite file in write-ahead-log mode, created on first start. One
-// connection serves every thread, one statement at a time; a result is on disk (fsync'ed) before
-// Add returns.
+// The embedded store: one SQLite file in write-ahead-log mode, created on first start. Results are
+// written through one connection, one at a time, and are on disk (fsync'ed) before Add returns;
+// the page is read through a second, read-only connection, which in WAL mode never waits for a
+// write (nor for another process's write lock).
 
 #include <sqlite3.h>
 
@@ -29,14 +30,20 @@ private:
     };
     using TStatement = std::unique_ptr<sqlite3_stmt, TFinalize>;
 
-    TStatement Prepare(const char* sql);
-    // Runs a statement without parameters to its end.
-    void Execute(const char* sql);
-    [[noreturn]] void Fail(const std::string& what);
+    using TDatabase = std::unique_ptr<sqlite3, TCloseDatabase>;
 
-    std::mutex Mutex;
-    std::unique_ptr<sqlite3, TCloseDatabase> Database;  // declared before the statements it owns
+    // path opened with flags; throws TStoreError.
+    static TDatabase Open(const std::string& path, int flags);
+    static TStatement Prepare(sqlite3* database, const char* sql);
+    // Runs a statement without parameters to its end.
+    static void Execute(sqlite3* database, const char* sql);
+    [[noreturn]] static void Fail(sqlite3* database, const std::string& what);
+
+    std::mutex WriteMutex;
+    TDatabase Writer;  // declared before the statements it owns
     TStatement Insert;
+    std::mutex ReadMutex;
+    TDatabase Reader;
     TStatement SelectTop;
 };
 

@@ -1,13 +1,12 @@
 #include "server/WorldLoad.h"
 
-#include <httplib.h>
-
 #include <algorithm>
 #include <chrono>
 #include <mutex>
 #include <thread>
 
 #include "resultcode/ResultCode.h"
+#include "server/LoopbackHttp.h"
 
 namespace worldtest {
 
@@ -29,15 +28,13 @@ TLoadRun RunLoad(int port, int threads, int perThread, std::atomic<int>* answere
     std::vector<std::thread> workers;
     for (int thread = 0; thread < threads; ++thread) {
         workers.emplace_back([&, thread] {
-            httplib::Client client("127.0.0.1", port);
-            client.set_keep_alive(false);
             std::vector<double> latencies;
             for (int i = thread * perThread; i < (thread + 1) * perThread; ++i) {
                 const auto sent = Clock::now();
-                const auto answer = client.Get(SubmitTarget(LoadResult(i)));
-                if (!answer)
+                const TAnswer answer = HttpGet(port, SubmitTarget(LoadResult(i)));
+                if (answer.Status < 0)
                     continue;
-                run.Statuses[size_t(i)] = answer->status;
+                run.Statuses[size_t(i)] = answer.Status;
                 if (answered)
                     ++*answered;
                 latencies.push_back(
