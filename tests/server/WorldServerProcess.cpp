@@ -15,6 +15,8 @@ namespace {
 
 // How long the server may take to start listening; generous for a sanitizer build.
 constexpr int StartTimeoutMs = 20000;
+// How long it may take to stop before it is killed; far more than it needs.
+constexpr int StopTimeoutMs = 20000;
 
 // The first line the server prints, "zorvex-world: listening on HOST:PORT", or "" when it gave
 // none within the time.
@@ -74,7 +76,7 @@ TWorldServerProcess::~TWorldServerProcess() {
 
 int TWorldServerProcess::Stop() {
     kill(Pid, SIGTERM);
-    const int code = WaitForExit(Pid);
+    const int code = WaitForExitWithin(Pid, StopTimeoutMs);
     Pid = -1;
     return code;
 }
