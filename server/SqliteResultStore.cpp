@@ -40,16 +40,59 @@ TSqliteResultStore::TSqliteResultStore(const std::string& path)
 }
 
 void TSqliteResultStore::Add(const resultcode::TWorldResult& result, int64_t receivedAt) {
-    const std::lock_guard lock(WriteMutex);
+    std::unique_lock lock(BatchMutex);
+    if (!OpenBatch)
+        OpenBatch = std::make_shared<TBatch>();
+    const std::shared_ptr<TBatch> mine = OpenBatch;
+    mine->Results.emplace_back(result, receivedAt);
+    BatchEnded.wait(lock, [&] { return mine->Done || !Writing; });
+    if (!mine->Done) {
+        // Nobody is writing: this thread commits every result that came in meanwhile, its own
+        // among them, in one transaction and one sync.
+        Writing = true;
+        OpenBatch.reset();
+        lock.unlock();
+        std::string error;
+        try {
+            Write(mine->Results);
+        } catch (const TStoreError& failure) {
+            error = failure.what();
+        }
+        lock.lock();
+        mine->Done = true;
+        mine->Error = error;
+        Writing = false;
+        BatchEnded.notify_all();
+    }
+    if (!mine->Error.empty())
+        throw TStoreError(mine->Error);
+}
+
+void TSqliteResultStore::Write(
+    const std::vector<std::pair<resultcode::TWorldResult, int64_t>>& batch) {
+    sqlite3* database = Writer.get();
+    Execute(database, "BEGIN IMMEDIATE");
     sqlite3_stmt* insert = Insert.get();
+    for (const auto& [result, receivedAt] : batch) {
+        sqlite3_reset(insert);
+        sqlite3_bind_text(insert, 1, result.Name.data(), int(result.Name.size()), SQLITE_TRANSIENT);
+        sqlite3_bind_int(insert, 2, result.Score);
+        sqlite3_bind_text(insert, 3, result.Country.data(), int(result.Country.size()),
+                          SQLITE_TRANSIENT);
+        sqlite3_bind_int64(insert, 4, receivedAt);
+        if (sqlite3_step(insert) != SQLITE_DONE) {
+            const std::string message = sqlite3_errmsg(database);
+            sqlite3_reset(insert);
+            sqlite3_exec(database, "ROLLBACK", nullptr, nullptr, nullptr);
+            throw TStoreError("sqlite: cannot store a result: " + message);
+        }
+    }
     sqlite3_reset(insert);
-    sqlite3_bind_text(insert, 1, result.Name.data(), int(result.Name.size()), SQLITE_TRANSIENT);
-    sqlite3_bind_int(insert, 2, result.Score);
-    sqlite3_bind_text(insert, 3, result.Country.data(), int(result.Country.size()),
-                      SQLITE_TRANSIENT);
-    sqlite3_bind_int64(insert, 4, receivedAt);
-    if (sqlite3_step(insert) != SQLITE_DONE)
-        Fail(Writer.get(), "cannot store a result");
+    if (sqlite3_exec(database, "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK) {
+        const std::string message = sqlite3_errmsg(database);
+        sqlite3_exec(database, "ROLLBACK", nullptr, nullptr, nullptr);
+        throw TStoreError("sqlite: cannot commit results: " + message);
+    }
 }
 
 std::vector<TStoredResult> TSqliteResultStore::Top(size_t count) {

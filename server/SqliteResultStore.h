@@ -1,14 +1,18 @@
 #pragma once
 // The embedded store: one SQLite file in write-ahead-log mode, created on first start. Results are
-// written through one connection, one at a time, and are on disk (fsync'ed) before Add returns;
+// written through one connection, those that arrive while a commit runs together in the next
+// transaction (one sync for all), and are on disk (fsync'ed) before Add returns;
 // the page is read through a second, read-only connection, which in WAL mode never waits for a
 // write (nor for another process's write lock).
 
 #include <sqlite3.h>
 
+#include <condition_variable>
 #include <memory>
 #include <mutex>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "server/ResultStore.h"
 
@@ -39,8 +43,21 @@ private:
     static void Execute(sqlite3* database, const char* sql);
     [[noreturn]] static void Fail(sqlite3* database, const std::string& what);
 
-    std::mutex WriteMutex;
-    TDatabase Writer;  // declared before the statements it owns
+    // Results waiting for one commit; each Add waits until its batch is written.
+    struct TBatch {
+        std::vector<std::pair<resultcode::TWorldResult, int64_t>> Results;
+        bool Done = false;
+        std::string Error;  // why the batch was not stored; empty when it was
+    };
+
+    // Stores batch in one transaction; throws TStoreError, having stored none of it.
+    void Write(const std::vector<std::pair<resultcode::TWorldResult, int64_t>>& batch);
+
+    std::mutex BatchMutex;
+    std::condition_variable BatchEnded;
+    std::shared_ptr<TBatch> OpenBatch;  // the one new results join
+    bool Writing = false;               // a thread is writing a batch
+    TDatabase Writer;                   // declared before the statements it owns
     TStatement Insert;
     std::mutex ReadMutex;
     TDatabase Reader;

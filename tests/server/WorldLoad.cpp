@@ -7,6 +7,7 @@
 
 #include "resultcode/ResultCode.h"
 #include "server/LoopbackHttp.h"
+#include "server/WorldServerProcess.h"
 
 namespace worldtest {
 
@@ -19,7 +20,7 @@ std::string SubmitTarget(const resultcode::TWorldResult& result) {
            resultcode::Encode(resultcode::BuildMessage(result));
 }
 
-TLoadRun RunLoad(int port, int threads, int perThread, std::atomic<int>* answered) {
+TLoadRun RunLoad(int port, int threads, int perThread, std::atomic<int>* answered, TLoadKind kind) {
     using Clock = std::chrono::steady_clock;
     TLoadRun run;
     run.Statuses.assign(size_t(threads * perThread), -1);
@@ -31,7 +32,9 @@ TLoadRun RunLoad(int port, int threads, int perThread, std::atomic<int>* answere
             std::vector<double> latencies;
             for (int i = thread * perThread; i < (thread + 1) * perThread; ++i) {
                 const auto sent = Clock::now();
-                const TAnswer answer = HttpGet(port, SubmitTarget(LoadResult(i)));
+                const TAnswer answer =
+                    HttpGet(port, kind == TLoadKind::Submissions ? SubmitTarget(LoadResult(i))
+                                                                 : WorldPageTarget);
                 if (answer.Status < 0)
                     continue;
                 run.Statuses[size_t(i)] = answer.Status;
