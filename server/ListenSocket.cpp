@@ -15,11 +15,11 @@ std::variant<TListenSocket, std::string> OpenListenSocket(const std::string& hos
     addrinfo hints{};
     hints.ai_family = AF_UNSPEC;
     hints.ai_socktype = SOCK_STREAM;
-    hints.ai_flags = AI_NUMERICHOST | AI_NUMERICSERV | AI_PASSIVE;
+    hints.ai_flags = AI_NUMERICSERV | AI_PASSIVE;
     addrinfo* found = nullptr;
     const std::string service = std::to_string(port);
     if (const int error = getaddrinfo(host.c_str(), service.c_str(), &hints, &found); error != 0)
-        return host + " is not an IP address: " + gai_strerror(error);
+        return "cannot listen on " + host + ": " + gai_strerror(error);
     const std::unique_ptr<addrinfo, decltype(&freeaddrinfo)> address(found, &freeaddrinfo);
 
     const int fd = socket(found->ai_family, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);

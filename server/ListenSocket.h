@@ -15,8 +15,8 @@ struct TListenSocket {
     int Port = 0;  // the port bound, the free one chosen when 0 was asked for
 };
 
-// A socket listening on host (a numeric IPv4 or IPv6 address) and port, or the message saying
-// why there is none.
+// A socket listening on host (an IPv4 or IPv6 address, or a name: its first address) and port,
+// or the message saying why there is none.
 std::variant<TListenSocket, std::string> OpenListenSocket(const std::string& host, int port);
 
 }  // namespace world
