@@ -3,6 +3,7 @@
 // transport reads the request and enforces its limits, the routes decide the answer.
 
 #include <cstddef>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -27,6 +28,8 @@ struct THttpAnswer {
     int Status = 200;
     std::string ContentType = "text/plain; charset=utf-8";
     std::string Body;
+    // Sent instead of Body when set: bytes that many answers share, such as a cached file.
+    std::shared_ptr<const std::string> SharedBody;
     std::vector<std::pair<std::string, std::string>> Headers;  // extra ones, e.g. Cache-Control
 };
 

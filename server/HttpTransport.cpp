@@ -52,10 +52,14 @@ std::string NumericAddress(const sockaddr* address) {
 
 // Queues answer on handle, asking the library to close the connection once it is sent.
 MHD_Result Queue(MHD_Connection* handle, THttpAnswer&& answer) {
-    auto* body = new std::string(std::move(answer.Body));
+    // The response keeps its bytes alive through a shared pointer of its own until it is sent.
+    using TBytes = std::shared_ptr<const std::string>;
+    auto* body =
+        new TBytes(answer.SharedBody ? std::move(answer.SharedBody)
+                                     : std::make_shared<const std::string>(std::move(answer.Body)));
     MHD_Response* response = MHD_create_response_from_buffer_with_free_callback_cls(
-        body->size(), body->data(), [](void* text) { delete static_cast<std::string*>(text); },
-        body);
+        (*body)->size(), const_cast<char*>((*body)->data()),
+        [](void* bytes) { delete static_cast<TBytes*>(bytes); }, body);
     MHD_add_response_header(response, MHD_HTTP_HEADER_CONTENT_TYPE, answer.ContentType.c_str());
     for (const auto& [name, value] : answer.Headers)
         MHD_add_response_header(response, name.c_str(), value.c_str());

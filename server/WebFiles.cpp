@@ -133,11 +133,35 @@ THttpAnswer TWebFiles::Answer(const THttpRequest& request) const {
         answer.Status = 304;
         return answer;
     }
-    std::ifstream in(sent, std::ios::binary);
-    answer.Body.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    if (!in.good() && !in.eof())
+    answer.SharedBody = Bytes(sent);
+    if (!answer.SharedBody)
         return TextAnswer(500, "Cannot read the file\n");
     return answer;
+}
+
+std::shared_ptr<const std::string> TWebFiles::Bytes(const fs::path& file) const {
+    std::error_code error;
+    const uintmax_t size = fs::file_size(file, error);
+    const fs::file_time_type modified = fs::last_write_time(file, error);
+    if (error)
+        return nullptr;
+    std::lock_guard lock(CacheMutex);
+    if (const auto cached = Cache.find(file); cached != Cache.end()) {
+        if (cached->second.Size == size && cached->second.Modified == modified)
+            return cached->second.Bytes;
+        CachedBytes -= cached->second.Size;
+        Cache.erase(cached);
+    }
+    std::ifstream in(file, std::ios::binary);
+    auto bytes = std::make_shared<const std::string>(std::istreambuf_iterator<char>(in),
+                                                     std::istreambuf_iterator<char>());
+    if (!in.good() && !in.eof())
+        return nullptr;
+    if (CachedBytes + bytes->size() <= CacheLimit) {
+        Cache[file] = {.Size = bytes->size(), .Modified = modified, .Bytes = bytes};
+        CachedBytes += bytes->size();
+    }
+    return bytes;
 }
 
 }  // namespace world
