@@ -15,6 +15,7 @@
 #include "harness/GameHarness.h"
 #include "online/WorldOnline.h"
 #include "online/WorldServer.h"
+#include "platform/ThreadedHttpJob.h"
 #include "resultcode/ResultCode.h"
 #include "resultcode/ResultMessage.h"
 
@@ -66,6 +67,23 @@ TEST(HttpClient, EveryFailureIsNothingAndNoneTakesLongerThanTheTimeOut) {
     EXPECT_EQ(client->Get("http://127.0.0.1:" + std::to_string(closedPort) + "/", {}),
               std::nullopt);
     EXPECT_EQ(client->Get("file:///etc/passwd", {}), std::nullopt) << "http and https only";
+}
+
+// A job is a list: each request is made after the one before has ended, and answered in its place.
+TEST(HttpJob, MakesItsRequestsInOrderOnItsThreadAndAnswersEach) {
+    TLoopbackServer failing(TAnswer::ServerError);
+    TLoopbackServer late(TAnswer::Late);
+    const auto client = platform::CreateCurlHttpClient();
+    platform::ThreadedHttpJob job(*client, {{"http://" + failing.Address() + "/first"},
+                                            {"http://" + late.Address() + "/second"}});
+    EXPECT_FALSE(job.Done()) << "the late server holds the second answer";
+    const auto giveUp = std::chrono::steady_clock::now() + 30s;
+    while (!job.Done() && std::chrono::steady_clock::now() < giveUp)
+        std::this_thread::sleep_for(10ms);
+    ASSERT_TRUE(job.Done());
+    EXPECT_EQ(job.Answers(), (std::vector<platform::HttpAnswer>{std::nullopt, "ok"}));
+    EXPECT_TRUE(failing.LastRequest().starts_with("GET /first "));
+    EXPECT_TRUE(late.LastRequest().starts_with("GET /second "));
 }
 
 TEST(WorldOnline, TheSentResultDecodesToTheNameScoreAndCountryOnTheChosenServer) {

@@ -36,6 +36,14 @@ protected:
         return played;
     }
     int CursorCounter() { return game.Backend().Screen().CursorCounter(); }
+    // A game left with a score that enters the table, the empty name entered: the send question.
+    bool ReachSendQuestion() {
+        race().Score = 2000;
+        Press(vk::Escape);
+        Press(vk::Letter('Y'));
+        Enter();
+        return form().DialogKind == dkSendResult;
+    }
 };
 
 }  // namespace
@@ -111,11 +119,7 @@ TEST_F(RaceDialogs, AQualifyingGameEntersTheNameShowsTheTableAndSavesIt) {
 }
 
 TEST_F(RaceDialogs, SendingShowsForAFrameThenEndsTheGame) {
-    race().Score = 2000;
-    Press(vk::Escape);
-    Press(vk::Letter('Y'));
-    Enter();
-    ASSERT_EQ(form().DialogKind, dkSendResult);
+    ASSERT_TRUE(ReachSendQuestion());
     game.KeyDown(vk::Letter('Y'));
     game.Frame();
     game.KeyUp(vk::Letter('Y'));
@@ -129,11 +133,7 @@ TEST_F(RaceDialogs, SendingShowsForAFrameThenEndsTheGame) {
 // While the request runs the frames go on; what the player presses meanwhile is spent on the
 // "Sending..." dialog and none of it reaches the table that follows.
 TEST_F(RaceDialogs, SendingLastsAsLongAsTheRequestAndKeysPressedMeanwhileAreDropped) {
-    race().Score = 2000;
-    Press(vk::Escape);
-    Press(vk::Letter('Y'));
-    Enter();
-    ASSERT_EQ(form().DialogKind, dkSendResult);
+    ASSERT_TRUE(ReachSendQuestion());
     game.Backend().Http().HoldJobs();
     Press(vk::Letter('Y'));
     const int framesBefore = game.Backend().Screen().FrameCount();
