@@ -64,7 +64,7 @@ TEST_F(Bonuses, LevelsScatterAtMostTenPerLevelAndNeverAFourthLife) {
     }
 }
 
-TEST_F(Bonuses, CollectingScoresAndGrantsThePowerUpEvenAtTheMaximum) {
+TEST_F(Bonuses, CollectingScoresAndGrantsEveryPowerUpEvenAtTheMaximum) {
     Scatter(1);
     rig.Frame();
     rig.Race().Lives = 3;
