@@ -21,10 +21,10 @@ constexpr uint8_t LeftBorderCode = 2;
 // the start area.
 constexpr int32_t FirstRowPastLength = 1549;
 constexpr int32_t RowsEnd = 1495;
-constexpr int32_t ColumnSpread = 4;  // a pick-up lies 1..4 cells right of the border
-constexpr int32_t AnimStarts = 40;   // tenths of a pattern
-constexpr double AnimRate = 0.06;    // patterns per frame
-constexpr double AnimEnd = 4;
+constexpr int32_t ColumnSpread = 4;       // a pick-up lies 1..4 cells right of the border
+constexpr int32_t PickUpAnimStarts = 40;  // tenths of a pattern
+constexpr double PickUpAnimStep = 0.06;   // patterns per frame
+constexpr double PickUpAnimEnd = 4;
 constexpr int32_t DrawInset = 19;        // pixels from the cell's top-left
 constexpr int32_t TouchFar = 64;         // the far test points
 constexpr double CollectDistance = 100;  // pixels from the ship's centre, each way
@@ -84,13 +84,14 @@ void TBonus::PlaceBonuses() {
             pickUp.Kind = static_cast<TBonusKind>(kind);
             if (pickUp.Kind == TBonusKind::Life)
                 ++lives;
-            pickUp.Anim = random.Random(AnimStarts) / 10.0;
+            pickUp.Anim = random.Random(PickUpAnimStarts) / 10.0;
         }
     }
 }
 
 // Only pick-ups near the ship's centre are tested against the sprites, at the corners of the
-// drawn pick-up; the ship collects it when it is the topmost sprite at one of them.
+// drawn pick-up; the ship collects it when it is the topmost sprite at one of them. A wreck
+// collects nothing: a life picked up by the last life's wreck would undo the game's end.
 void TBonus::Advance(int32_t /*moveCount*/) {
     const TScrollBackground& track = *race_.Track;
     TPlayer& player = *race_.Player;
@@ -98,11 +99,13 @@ void TBonus::Advance(int32_t /*moveCount*/) {
         TPickUp& pickUp = PickUp(n);
         if (!pickUp.Active)
             continue;
-        pickUp.Anim += AnimRate * Services.Timing.FrameFactor;
-        if (pickUp.Anim > AnimEnd)
+        pickUp.Anim += PickUpAnimStep * Services.Timing.FrameFactor;
+        if (pickUp.Anim > PickUpAnimEnd)
             pickUp.Anim = 0;
         const int32_t x = Round(track.X + (pickUp.Column - track.ViewCol) * CellSize);
         const int32_t y = Round(track.Y + (pickUp.Row - track.ViewRow) * CellSize);
+        if (player.Destroyed)
+            continue;
         if (std::abs(y + DrawInset - player.ShipCentreY) >= CollectDistance ||
             std::abs(x + DrawInset - player.ShipCentreX) >= CollectDistance)
             continue;

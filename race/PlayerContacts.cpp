@@ -120,8 +120,10 @@ void TPlayer::Bump(int32_t slot) {
     opponents.DamageOpponent(slot);
 }
 
+// A destroyed ship has nothing left to lose: two opponents touching it anew in the frame that
+// takes its last cell would otherwise leave it at -1.
 void TPlayer::LoseEnergy(int32_t count) {
-    for (int32_t i = 0; i < count; ++i) {
+    for (int32_t i = 0; i < count && !Destroyed; ++i) {
         --Energy;
         if (Energy == 0) {
             --race_.Lives;

@@ -41,11 +41,13 @@ int Sign(double value) {
 
 }  // namespace
 
+// The horn is stopped on every frame its key is up, also when an explosion has already cleared
+// HornOn without stopping the sound.
 void TPlayer::ControlStep() {
     if (KeyHorn && !HornOn) {
         HornOn = true;
         race_.Sounds.PlaySound(HornSound);
-    } else if (!KeyHorn && HornOn) {
+    } else if (!KeyHorn) {
         HornOn = false;
         race_.Sounds.StopSound(HornSound);
     }

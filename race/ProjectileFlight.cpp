@@ -82,33 +82,31 @@ void SpawnAsteroids(TRaceState& race, TGameServices& services) {
                           1 - Round(race.Player->Speed));
 }
 
+// The three steps run one after another: a shot that sticks to a ship in this frame already
+// rides on it and takes its first impact step, so an impact lasts 65 frames.
 void UpdateProjectiles(TRaceState& race, const TFrameTiming& timing) {
     const double frameFactor = timing.FrameFactor;
     for (int32_t slot = 1; slot <= TProjectileTable::SlotCount; ++slot) {
         TProjectile& projectile = race.Projectiles.Slot(slot);
         if (!projectile.Active)
             continue;
-        switch (projectile.State) {
-            case TProjectileState::Flying:
-            case TProjectileState::BreakingUp:
-                Fly(projectile, frameFactor);
-                if (race.CollisionFrame)
-                    TestProjectileHits(race, slot);
-                break;
-            case TProjectileState::StuckToOpponent: {
-                const TOpponentSlot& ship = race.Opponents->Slot(projectile.Target);
-                projectile.X = ship.X + projectile.OffsetX;
-                projectile.Y = ship.Y + projectile.OffsetY;
-                projectile.Anim += ImpactRate * frameFactor;
-                break;
-            }
-            case TProjectileState::StuckToPlayer: {
-                const TPointD player = PlayerWorld(race);
-                projectile.X = player.X + projectile.OffsetX;
-                projectile.Y = player.Y + projectile.OffsetY;
-                projectile.Anim += ImpactRate * frameFactor;
-                break;
-            }
+        if (projectile.State == TProjectileState::Flying ||
+            projectile.State == TProjectileState::BreakingUp) {
+            Fly(projectile, frameFactor);
+            if (race.CollisionFrame)
+                TestProjectileHits(race, slot);
+        }
+        if (projectile.State == TProjectileState::StuckToOpponent) {
+            const TOpponentSlot& ship = race.Opponents->Slot(projectile.Target);
+            projectile.X = ship.X + projectile.OffsetX;
+            projectile.Y = ship.Y + projectile.OffsetY;
+            projectile.Anim += ImpactRate * frameFactor;
+        }
+        if (projectile.State == TProjectileState::StuckToPlayer) {
+            const TPointD player = PlayerWorld(race);
+            projectile.X = player.X + projectile.OffsetX;
+            projectile.Y = player.Y + projectile.OffsetY;
+            projectile.Anim += ImpactRate * frameFactor;
         }
     }
 }

@@ -1,4 +1,5 @@
-// The level's pick-ups: how many are scattered and of which kinds, and what collecting one does.
+// The level's pick-ups: how many are scattered and of which kinds, their turning, and what
+// collecting one does.
 
 #include <gtest/gtest.h>
 
@@ -63,7 +64,7 @@ TEST_F(Bonuses, LevelsScatterAtMostTenPerLevelAndNeverAFourthLife) {
     }
 }
 
-TEST_F(Bonuses, CollectingScoresAndGrantsThePowerUpEvenAtTheMaximum) {
+TEST_F(Bonuses, CollectingScoresAndGrantsEveryPowerUpEvenAtTheMaximum) {
     Scatter(1);
     rig.Frame();
     rig.Race().Lives = 3;
@@ -86,9 +87,52 @@ TEST_F(Bonuses, CollectingScoresAndGrantsThePowerUpEvenAtTheMaximum) {
     rig.Frame();
     EXPECT_EQ(rig.Race().Score, 130);
     EXPECT_EQ(Played(14), 1);
+    TPlayer& ship = rig.Player();
+    ship.Energy = 3;
+    LayUnderShip(TBonusKind::Energy);
+    rig.Frame();
+    EXPECT_EQ(ship.Energy, 4);
+    LayUnderShip(TBonusKind::Invulnerability);
+    rig.Frame();
+    EXPECT_TRUE(ship.Invulnerable);
+    EXPECT_EQ(ship.InvulnerableTime, 10000);
+    LayUnderShip(TBonusKind::Nitro);
+    rig.Frame();
+    EXPECT_TRUE(ship.NitroActive);
+    EXPECT_EQ(ship.NitroTime, 10000);
+    LayUnderShip(TBonusKind::SuperShot);
+    rig.Frame();
+    EXPECT_TRUE(ship.SuperShotArmed);
+    EXPECT_EQ(rig.Race().Score, 170);
+    EXPECT_EQ(Played(15), 7);
     // One cell further right, the pick-up's corners miss the ship.
     LayUnderShip(TBonusKind::Score50);
     bonus->PickUp(1).Column += 1;
     rig.Frames(3);
     EXPECT_TRUE(bonus->PickUp(1).Active);
+}
+
+// Pick-ups turn 0.06 of a pattern a frame, back to 0 past 4. The wreck on the last life lies on
+// a life pick-up, which stays there: the game is over.
+TEST_F(Bonuses, PickUpsTurnAndAWreckCollectsNothing) {
+    Scatter(1);
+    rig.Frame();
+    LayUnderShip(TBonusKind::Life);
+    TPickUp& pickUp = bonus->PickUp(1);
+    pickUp.Column += 10;  // far from the ship
+    pickUp.Anim = 1;
+    rig.Frame();
+    EXPECT_DOUBLE_EQ(pickUp.Anim, 1.06);
+    pickUp.Anim = 3.98;
+    rig.Frame();
+    EXPECT_EQ(pickUp.Anim, 0);
+
+    rig.Race().Lives = 1;
+    rig.Player().LoseEnergy(4);
+    ASSERT_EQ(rig.Race().Lives, 0);
+    pickUp.Column -= 10;
+    rig.Frames(3000 / 11 + 5);
+    EXPECT_TRUE(pickUp.Active);
+    EXPECT_EQ(rig.Race().Lives, 0);
+    EXPECT_EQ(rig.Race().RequestedDialog, dkGameOver);
 }

@@ -13,7 +13,12 @@ public:
         Destroyed.push_back(slot);
         Slot(slot).Exploding = true;
     }
-    void DamageOpponent(int32_t slot) override { Hit.push_back(slot); }
+    // The fourth hit wrecks, as in the race.
+    void DamageOpponent(int32_t slot) override {
+        Hit.push_back(slot);
+        if (++Slot(slot).Hits >= 4)
+            DestroyOpponent(slot);
+    }
     void DrawShips() override {}
 
     // An active ship of type 1 on the screen with a square hull of side 2 x half around (x, y),

@@ -144,17 +144,23 @@ TEST_F(ShipContacts, SpeedChangesAtAStandstillAddTheUnitsDirectly) {
     EXPECT_DOUBLE_EQ(ship().Speed, 6.25);
 }
 
+// Two ships touch the last cell's ship anew in the same frame: the first takes the cell, and the
+// wreck has none left for the second.
 TEST_F(ShipContacts, LastCellLostByABumpExplodesAndTheShipComesBack) {
     ship().Energy = 1;
     TouchShip(-30);
+    const TPointD behind = World(ship().ShipCentreX, ship().ShipCentreY + 30);
+    opponents.Place(2, behind.X, behind.Y, 20);
     CollisionFrame();
     EXPECT_TRUE(ship().Destroyed);
+    EXPECT_EQ(ship().Energy, 0);
     EXPECT_EQ(rig.Race().Lives, 2);
     EXPECT_EQ(Played(20), 1);
     // No more bumps while exploding.
     CollisionFrame();
-    EXPECT_EQ(opponents.Hit.size(), 1u);
+    EXPECT_EQ(opponents.Hit.size(), 2u);
     MoveAway();
+    opponents.Slot(2).Active = false;
     // 3000 ms of explosion at 11 ms a frame, then back on the road, standing, full energy.
     ASSERT_TRUE(rig.FramesUntil([&] { return !ship().Destroyed; }, 300));
     EXPECT_EQ(ship().Energy, 4);
@@ -162,6 +168,23 @@ TEST_F(ShipContacts, LastCellLostByABumpExplodesAndTheShipComesBack) {
     EXPECT_EQ(ship().TiltState, 0);
     rig.Frame();
     EXPECT_TRUE(ship().OnTrack);
+}
+
+// On its first explosion the wreck's heading is mirrored about the road's slant five rows below
+// the window's top, which the row's last wall piece gives: 11 bends right (+1), 6 left (-1).
+TEST_F(ShipContacts, TheWreckSlidesMirroredAboutTheRoadsSlantFiveRowsBelow) {
+    TTrackMap& map = rig.Race().TrackMap;
+    const int32_t row = rig.Track().ViewRow + 5;
+    map.SetCell(640, row, 11);
+    ship().FineHeading = 20;
+    ship().Heading = 10;
+    ship().LoseEnergy(4);
+    rig.Frame();
+    EXPECT_EQ(ship().Heading, 38 - 10);
+    map.SetCell(641, row, 6);
+    ship().WreckTurned = false;
+    rig.Frame();
+    EXPECT_EQ(ship().Heading, -38 - 28);
 }
 
 TEST_F(ShipContacts, LastLifeAsksForGameOverAfterTheExplosion) {

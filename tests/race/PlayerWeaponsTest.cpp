@@ -1,9 +1,11 @@
-// The player's gun, damage and power-ups, the engine sound bands and the instruments on the
-// panel, on the driving rig's straight road.
+// The player's gun, damage and power-ups, the horn, the engine sound bands and the instruments
+// on the panel, on the driving rig's straight road.
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <utility>
 #include <vector>
 
 #include "DrivingRig.h"
@@ -30,6 +32,16 @@ protected:
     TPlayer& ship() { return rig.Player(); }
     const platform::HeadlessAudioLog& audio() { return rig.Harness().Backend().AudioLog(); }
     int Played(int sound) { return audio().Count(platform::AudioCallKind::SoundPlay, sound); }
+    // The last call for the sound played it rather than stopped it.
+    bool Sounding(int sound) {
+        bool sounding = false;
+        for (const platform::AudioCall& call : audio().Calls())
+            if (call.Index == sound && call.Kind == platform::AudioCallKind::SoundPlay)
+                sounding = true;
+            else if (call.Index == sound && call.Kind == platform::AudioCallKind::SoundStop)
+                sounding = false;
+        return sounding;
+    }
     // A race frame with the power-ups' countdown, as the race runs it.
     void RaceFrames(int count) {
         for (int i = 0; i < count; ++i) {
@@ -138,6 +150,80 @@ TEST_F(PlayerWeapons, EngineSoundsFollowTheBandsFromStandstillToTopSpeedAndBack)
                            audio().Calls()[i].Index == 13;
     EXPECT_EQ(Played(13), 1);
     EXPECT_GE(stopsOfTopSpeed, 4);
+
+    // The bands scale with the ship's top-speed factor, 0.9545 for ship 1: from 63 (past the
+    // first band's top, 65 x 0.9545 = 62.05) nothing starts until the second band's 63.95.
+    rig.StartTrack(1, 1300, TDrivingRig::TRoad::Straight);
+    rig.Race().Projectiles.AsteroidTimer = 1 << 30;
+    rig.ReleaseAll();
+    rig.Hold(vk::Up);
+    ship().EngineSpeed = 63;
+    loops.clear();
+    ASSERT_TRUE(recordUntil([&] { return ship().EngineSpeed > 64.5; }));
+    EXPECT_EQ(loops.back(), 10);
+    EXPECT_EQ(std::count(loops.begin(), loops.end(), 9), 0);
+}
+
+// Ship 2 well past the speed where its own pull falls below 0.3.
+TEST_F(PlayerWeapons, NitroPullsAt03WithItsOwnLoopAndFlame) {
+    rig.Hold(vk::Up);
+    ASSERT_TRUE(rig.FramesUntil([&] { return ship().EngineSpeed > 100; }, 2000));
+    ship().ApplyBonus(3);
+    rig.Hold(vk::Letter('X'));
+    rig.Frames(3);
+    EXPECT_EQ(ship().EngineSound, TEngineSound::Nitro);
+    EXPECT_EQ(Played(22), 1);
+    double before = ship().EngineSpeed;
+    rig.Frame();
+    EXPECT_NEAR(ship().EngineSpeed - before, 0.3, 1e-9);
+    EXPECT_TRUE(Shows(360, 490, StandInNitroFlameColour)) << "34 px behind the ship's centre";
+    rig.Release(vk::Letter('X'));
+    rig.Frames(3);
+    before = ship().EngineSpeed;
+    rig.Frame();
+    EXPECT_LT(ship().EngineSpeed - before, 0.1);
+    EXPECT_FALSE(Shows(360, 490, StandInNitroFlameColour));
+}
+
+// The horn sounds while H is held and stops on the first frame with H up, also when an explosion
+// has cleared its flag in between (the explosion leaves the horn to the controls).
+TEST_F(PlayerWeapons, TheHornStopsWhenHIsUpAlsoAfterAnExplosion) {
+    rig.Hold(vk::Letter('H'));
+    rig.Frames(2);
+    EXPECT_TRUE(Sounding(HornSound));
+    ship().LoseEnergy(4);
+    rig.Release(vk::Letter('H'));
+    ASSERT_TRUE(rig.FramesUntil([&] { return !ship().Destroyed; }, 400));
+    rig.Frames(2);
+    EXPECT_FALSE(Sounding(HornSound));
+    EXPECT_EQ(Played(HornSound), 1);
+}
+
+// Opponents 361 px (five cells and a pixel) ahead of and behind the ship bring up both arrows;
+// 360 px away, none. The panel warns of a bend starting at the window's top row.
+TEST_F(PlayerWeapons, FarShipArrowsShowPastFiveCellsAndTurnWarningsBeforeBends) {
+    const TPointD centre = rig.Track().WorldFromScreen({ship().ShipCentreX, ship().ShipCentreY});
+    const auto arrows = [&](double distance) {
+        opponents.Place(1, centre.X - 250, centre.Y - distance, 20);
+        opponents.Place(2, centre.X - 250, centre.Y + distance, 20);
+        rig.Frames(2);  // a frame's rank shows in the next frame's drawing
+        const bool ahead = Shows(720, 40, StandInPanelSignColour(16));
+        const bool behind = Shows(720, 174, StandInPanelSignColour(17));
+        EXPECT_EQ(rig.Race().AheadIndicator, ahead);
+        EXPECT_EQ(rig.Race().BehindIndicator, behind);
+        return std::pair{ahead, behind};
+    };
+    EXPECT_EQ(arrows(361), std::pair(true, true));
+    EXPECT_EQ(arrows(360), std::pair(false, false));
+
+    TTrackMap& map = rig.Race().TrackMap;
+    const int32_t top = rig.Track().ViewRow;
+    for (uint8_t kind : {3, 4, 1}) {
+        map.SetRowKind(top, kind);
+        rig.Frame();
+        EXPECT_EQ(Shows(667, 115, StandInPanelSignColour(14)), kind == 3);
+        EXPECT_EQ(Shows(745, 115, StandInPanelSignColour(15)), kind == 4);
+    }
 }
 
 // A road far right of the ship, one column further right on every row below the window's top

@@ -13,6 +13,7 @@ constexpr int SoundCount = 27;
 constexpr int SpeedometerDigitImage = 47;
 constexpr int EnergyCellImage = 42;
 constexpr int MiniMapMarkerImage = 10;
+constexpr int NitroFlameImage = 4;
 
 struct TStandIn {
     int Index;
@@ -39,6 +40,7 @@ std::string StandInRaceImageList() {
     for (const TStandIn& image : StandIns)
         records[image.Index] = SolidRecord(image.PatternWidth * image.Patterns, image.PatternHeight,
                                            0xFF808080, image.PatternWidth, image.PatternHeight);
+    records[NitroFlameImage] = SolidRecord(18 * 3, 34, StandInNitroFlameColour, 18, 34);
     for (int digit = 0; digit <= 9; ++digit)
         records[SpeedometerDigitImage + digit] = SolidRecord(1, 1, StandInDigitColour(digit));
     for (int cell = 1; cell <= 4; ++cell)
@@ -51,6 +53,8 @@ std::string StandInMiniMapImageList() {
     for (int piece = 0; piece <= 9; ++piece)
         records[piece] = SolidRecord(1, 1, StandInMiniMapPieceColour);
     records[MiniMapMarkerImage] = SolidRecord(1, 1, StandInMiniMapMarkerColour);
+    for (int sign = 14; sign <= 17; ++sign)
+        records[sign] = SolidRecord(1, 1, StandInPanelSignColour(sign));
     return Serialized(records);
 }
 

@@ -14,6 +14,12 @@ constexpr uint32_t StandInDigitColour(int digit) {
 constexpr uint32_t StandInEnergyCellColour = 0xFF00C000;
 constexpr uint32_t StandInMiniMapPieceColour = 0xFF20E020;
 constexpr uint32_t StandInMiniMapMarkerColour = 0xFFFF0000;
+// The panel's signs on image list 3: the turn warnings (14 left, 15 right) and the far-ship
+// arrows (16 ahead, 17 behind); and the nitro's exhaust flame.
+constexpr uint32_t StandInPanelSignColour(int image) {
+    return 0xFF0000F0u | static_cast<uint32_t>(image - 13) * 0x30u << 8;
+}
+constexpr uint32_t StandInNitroFlameColour = 0xFFF0A000;
 
 // Image list 2: the track tiles, flames, ships with their bank and explosion strips, the star
 // field; every other item a 1 x 1 placeholder.
