@@ -98,8 +98,8 @@ void TMForm::DialogFrame(int32_t lagCount) {
             DrawCentred(QuestionStyle, "Exit to menu?", 400, 281);
             break;
         case dkTimeOver:
-            DrawCentred(CaptionStyle, "Your time is over,", 400, 251);
-            DrawCentred(CaptionStyle, "Try again, please!", 400, 311);
+            DrawCaption("Your time is over,", 400, 251);
+            DrawCaption("Try again, please!", 400, 311);
             if (CountDownDialog()) {
                 CloseDialog();
                 if (Race)
@@ -111,7 +111,7 @@ void TMForm::DialogFrame(int32_t lagCount) {
             DrawCentred(3, "the High Score Table?", 400, 291);
             break;
         case dkPause:
-            DrawCentred(CaptionStyle, "Pause", 400, 300);
+            DrawCaption("Pause", 400, 300);
             // Each of the two keys closes once.
             if (Input.P.Pressed)
                 CloseDialog();
@@ -119,13 +119,12 @@ void TMForm::DialogFrame(int32_t lagCount) {
                 CloseDialog();
             break;
         case dkLevel:
-            DrawCentred(CaptionStyle, "Level " + std::to_string(Race ? Race->State().Level : 0),
-                        400, 300);
+            DrawCaption("Level " + std::to_string(Race ? Race->State().Level : 0), 400, 300);
             if (CountDownDialog())
                 CloseDialog();
             break;
         case dkGameOver:
-            DrawCentred(CaptionStyle, "Game Over", 400, 300);
+            DrawCaption("Game Over", 400, 300);
             if (CountDownDialog()) {
                 CloseDialog();
                 FinishGame();
@@ -189,6 +188,13 @@ void TMForm::DrawCentred(int32_t style, const std::string& text, int32_t x, int3
     if (points > 0)
         Text.SetTextSize(points);
     Text.DrawTextAt(text, x, y, true, true);
+}
+
+// The race's captions lie over the moving track, ships and the chequered line, with no panel
+// behind them: they are outlined to stay readable.
+void TMForm::DrawCaption(const std::string& text, int32_t x, int32_t y) {
+    Text.SetTextFont(CaptionStyle);
+    Text.DrawTextAt(text, x, y, true, true, true);
 }
 
 void TMForm::NameEntryFrame(int32_t lagCount) {
