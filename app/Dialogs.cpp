@@ -88,6 +88,11 @@ bool TMForm::CountDownDialog() {
 }
 
 void TMForm::DialogFrame(int32_t lagCount) {
+    // The race's read-outs go on first, from the race as the sprites show it: a dialog that ends
+    // the level or the game in this frame then leaves the frame as the last one looked, not with
+    // the next level's read-outs under the old results, nor with none under "Game Over".
+    if (ScreenKind == skRace && Race)
+        Race->DrawRaceHud();
     if (IsQuestion(static_cast<TDialogKind>(DialogKind)))
         QuestionKeys(lagCount);
     switch (DialogKind) {
@@ -155,8 +160,6 @@ void TMForm::DialogFrame(int32_t lagCount) {
         default:
             break;
     }
-    if (ScreenKind == skRace && Race)
-        Race->DrawRaceHud();
 }
 
 void TMForm::QuestionKeys(int32_t lagCount) {
