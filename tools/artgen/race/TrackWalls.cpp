@@ -18,9 +18,9 @@ constexpr double BorderSnap = 3;  // pixels: a wall side this close to a cell ed
 // beyond its sides; the lit wall covers them too.
 constexpr double CollisionMargin = 1.0;
 constexpr double SoftEdge = 0.8;  // pixels: the wall fades out over this much beyond its reach
-// Pixels of depth: a corner block's mount is shaded no deeper than this, red-orange, so that
-// the band's own rim and pale core run on over it as one line.
-constexpr double MountDepth = 1.2;
+// Pixels of depth: a corner block's mount is shaded no deeper than this, a deep red like the
+// band's rim, so that the band's own rim and pale core run on over it as one line.
+constexpr double MountDepth = 0.6;
 
 // Whether the side runs along one of the cell's edges (collision corners on the far edges sit at
 // 71, and some a few pixels in).
@@ -37,7 +37,7 @@ bool AlongCellEdge(Vec2 a, Vec2 b) {
 enum class Shading {
     Band,     // the piece's own wall band: rim, orange and core by depth
     Partner,  // a partner's wall: widens the lit area, shaded as the piece's own rim
-    Mount,    // a corner block's mount: under the band, red-orange at most
+    Mount,    // a corner block's mount: under the band, deep red at most
 };
 
 // A wall outline and its real sides. A side along a cell edge is open: the wall continues in the
