@@ -88,6 +88,11 @@ bool TMForm::CountDownDialog() {
 }
 
 void TMForm::DialogFrame(int32_t lagCount) {
+    // The race's read-outs go on first, from the race as the sprites show it: a dialog that ends
+    // the level or the game in this frame then leaves the frame as the last one looked, not with
+    // the next level's read-outs under the old results, nor with none under "Game Over".
+    if (ScreenKind == skRace && Race)
+        Race->DrawRaceHud();
     if (IsQuestion(static_cast<TDialogKind>(DialogKind)))
         QuestionKeys(lagCount);
     switch (DialogKind) {
@@ -98,8 +103,8 @@ void TMForm::DialogFrame(int32_t lagCount) {
             DrawCentred(QuestionStyle, "Exit to menu?", 400, 281);
             break;
         case dkTimeOver:
-            DrawCentred(CaptionStyle, "Your time is over,", 400, 251);
-            DrawCentred(CaptionStyle, "Try again, please!", 400, 311);
+            DrawCaption("Your time is over,", 400, 251);
+            DrawCaption("Try again, please!", 400, 311);
             if (CountDownDialog()) {
                 CloseDialog();
                 if (Race)
@@ -111,7 +116,7 @@ void TMForm::DialogFrame(int32_t lagCount) {
             DrawCentred(3, "the High Score Table?", 400, 291);
             break;
         case dkPause:
-            DrawCentred(CaptionStyle, "Pause", 400, 300);
+            DrawCaption("Pause", 400, 300);
             // Each of the two keys closes once.
             if (Input.P.Pressed)
                 CloseDialog();
@@ -119,13 +124,12 @@ void TMForm::DialogFrame(int32_t lagCount) {
                 CloseDialog();
             break;
         case dkLevel:
-            DrawCentred(CaptionStyle, "Level " + std::to_string(Race ? Race->State().Level : 0),
-                        400, 300);
+            DrawCaption("Level " + std::to_string(Race ? Race->State().Level : 0), 400, 300);
             if (CountDownDialog())
                 CloseDialog();
             break;
         case dkGameOver:
-            DrawCentred(CaptionStyle, "Game Over", 400, 300);
+            DrawCaption("Game Over", 400, 300);
             if (CountDownDialog()) {
                 CloseDialog();
                 FinishGame();
@@ -156,8 +160,6 @@ void TMForm::DialogFrame(int32_t lagCount) {
         default:
             break;
     }
-    if (ScreenKind == skRace && Race)
-        Race->DrawRaceHud();
 }
 
 void TMForm::QuestionKeys(int32_t lagCount) {
@@ -189,6 +191,13 @@ void TMForm::DrawCentred(int32_t style, const std::string& text, int32_t x, int3
     if (points > 0)
         Text.SetTextSize(points);
     Text.DrawTextAt(text, x, y, true, true);
+}
+
+// The race's captions lie over the moving track, ships and the chequered line, with no panel
+// behind them: they are outlined to stay readable.
+void TMForm::DrawCaption(const std::string& text, int32_t x, int32_t y) {
+    Text.SetTextFont(CaptionStyle);
+    Text.DrawTextAt(text, x, y, true, true, true);
 }
 
 void TMForm::NameEntryFrame(int32_t lagCount) {

@@ -167,6 +167,7 @@ private:
     void QuestionKeys(int32_t lagCount);
     void DrawCentred(int32_t style, const std::string& text, int32_t x, int32_t y,
                      int32_t points = 0);
+    void DrawCaption(const std::string& text, int32_t x, int32_t y);
     void NameEntryFrame(int32_t lagCount);
     void SendingFrame();
     void FinishGame();

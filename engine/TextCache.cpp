@@ -18,6 +18,7 @@ size_t TTextKeyHash::operator()(const TTextKey& key) const {
     Combine(seed, std::hash<int32_t>{}(key.Points));
     Combine(seed, std::hash<uint32_t>{}(key.Colour));
     Combine(seed, key.Bold ? 1 : 0);
+    Combine(seed, key.Outlined ? 1 : 0);
     return seed;
 }
 

@@ -21,6 +21,7 @@ struct TTextKey {
     bool Bold = false;
     uint32_t Colour = 0;  // 0xRRGGBB
     std::string Text;
+    bool Outlined = false;  // drawn with a thin dark outline
 
     bool operator==(const TTextKey&) const = default;
 };

@@ -5,6 +5,7 @@
 #include "engine/Rounding.h"
 #include "engine/TextStyles.h"
 #include "platform/Surface.h"
+#include "platform/TextOutline.h"
 
 namespace {
 
@@ -62,23 +63,27 @@ int32_t TTextService::TextHeight(const std::string& /*text*/) {
 }
 
 void TTextService::DrawTextAt(const std::string& text, int32_t x, int32_t y, bool centreH,
-                              bool centreV) {
+                              bool centreV, bool outlined) {
     if (text.empty())
         return;
     const platform::Font& font = SelectedFont();
     const TTextStyle& style = TextStyle(style_);
     // Keyed by the font's real family (the fallback when a face is missing), so styles drawn by
     // the same installed font share their rendered texts.
-    const TTextKey key{font.Family(), points_, FontOf(style).Bold, style.Colour, text};
+    const TTextKey key{font.Family(), points_, FontOf(style).Bold, style.Colour, text, outlined};
     const TCachedText& rendered = cache_.Get(key, [&] {
         platform::TextImage image = font.Render(text, style.Colour);
+        if (outlined)
+            image = platform::WithDarkOutline(image);
         return TCachedText{surface_.CreatePicture(image.Pixels), image.LineTop};
     });
     const platform::Picture& picture = *rendered.Picture;
-    // A rendered text is exactly TextWidth(text) wide, so its picture's width is the width to
-    // centre.
+    // A rendered text is exactly TextWidth(text) wide, plus the outline on both sides, so its
+    // picture's width is the width to centre; the outline starts left of the text's place.
     if (centreH)
         x = Trunc(x - picture.Width() / 2.0);
+    else if (outlined)
+        x -= platform::OutlineWidth;
     if (centreV)
         y = Trunc(y - font.Height() / 2.0);
     surface_.Copy(picture, platform::Rect::FromSize(0, 0, picture.Width(), picture.Height()), x,

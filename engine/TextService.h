@@ -43,8 +43,10 @@ public:
 
     // Draws text in the selected font with its top-left at (x, y), over what is already there.
     // centreH centres it on x: x = Trunc(x - width / 2); centreV centres it on y: y = Trunc(y -
-    // height / 2). An empty text draws nothing.
-    void DrawTextAt(const std::string& text, int32_t x, int32_t y, bool centreH, bool centreV);
+    // height / 2). An empty text draws nothing. An outlined text keeps its place and gets a thin
+    // dark outline round its glyphs, so that it reads over any background.
+    void DrawTextAt(const std::string& text, int32_t x, int32_t y, bool centreH, bool centreV,
+                    bool outlined = false);
 
     int32_t TextFont() const { return style_; }
     int32_t TextSize() const { return points_; }

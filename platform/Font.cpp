@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "platform/SegmentSlash.h"
+
 namespace platform {
 
 namespace {
@@ -108,6 +110,8 @@ TextImage Font::Render(const std::string& text, uint32_t rgb) const {
         std::copy(row, row + rendered->w,
                   image.Pixels.Argb.begin() + static_cast<size_t>(y) * rendered->w);
     }
+    if (DrawsBrokenSlash(family_))
+        RedrawSlashes(font_.get(), text, rgb, image);
     return image;
 }
 

@@ -54,8 +54,11 @@ std::optional<std::string> TSaveFolder::Read(std::string_view name) const {
     return bytes;
 }
 
-bool TSaveFolder::Fail(const std::string& path, const std::string& reason) {
-    failure_ = "Cannot save file \"" + path + "\". " + reason;
+// The player knows the saved files by their own names; the staged "<name>.new" is ours, so a
+// failure on it is told as a failure to save the file itself.
+bool TSaveFolder::Fail(std::string_view name, const std::string& reason) {
+    failure_ =
+        "Cannot save file \"" + std::string(name) + "\" in folder \"" + path_ + "\". " + reason;
     return false;
 }
 
@@ -63,12 +66,12 @@ bool TSaveFolder::Stage(std::string_view name, std::string_view bytes) {
     std::error_code folderError;
     std::filesystem::create_directories(path_, folderError);
     if (folderError)
-        return Fail(path_, folderError.message());
+        return Fail(name, folderError.message());
 
     const std::string staged = FilePath(StagedName(name));
     const int file = ::open(staged.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (file < 0)
-        return Fail(staged, std::strerror(errno));
+        return Fail(name, std::strerror(errno));
     const bool written = WriteAll(file, bytes) && ::fsync(file) == 0;
     const int writeError = errno;
     const bool closed = ::close(file) == 0;
@@ -76,7 +79,7 @@ bool TSaveFolder::Stage(std::string_view name, std::string_view bytes) {
         return true;
     const std::string reason = std::strerror(written ? errno : writeError);
     ::unlink(staged.c_str());
-    return Fail(staged, reason);
+    return Fail(name, reason);
 }
 
 bool TSaveFolder::CanReplace(std::string_view name) {
@@ -84,13 +87,13 @@ bool TSaveFolder::CanReplace(std::string_view name) {
     struct stat status = {};
     if (::lstat(target.c_str(), &status) != 0 || S_ISREG(status.st_mode))
         return true;
-    return Fail(target, S_ISDIR(status.st_mode) ? std::strerror(EISDIR) : "Not a regular file");
+    return Fail(name, S_ISDIR(status.st_mode) ? std::strerror(EISDIR) : "Not a regular file");
 }
 
 bool TSaveFolder::Commit(std::string_view name) {
     const std::string target = FilePath(name);
     if (std::rename(FilePath(StagedName(name)).c_str(), target.c_str()) != 0)
-        return Fail(target, std::strerror(errno));
+        return Fail(name, std::strerror(errno));
     SyncFolder(path_);
     return true;
 }

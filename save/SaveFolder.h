@@ -31,7 +31,8 @@ public:
     // Removes "<name>.new" if there is one.
     void Discard(std::string_view name) const;
 
-    // The last failure, as the player is told it: the file's path and the reason.
+    // The last failure, as the player is told it: the file's name ("hs" or "options", never the
+    // staged "<name>.new"), the folder and the reason.
     const std::string& Failure() const { return failure_; }
 
     // Far more than the game ever writes (about 300 bytes); what lies beyond is not read.
@@ -40,7 +41,7 @@ public:
 private:
     std::string FilePath(std::string_view name) const;
 
-    bool Fail(const std::string& path, const std::string& reason);
+    bool Fail(std::string_view name, const std::string& reason);
 
     std::string path_;
     std::string failure_;

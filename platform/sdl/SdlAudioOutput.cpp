@@ -10,6 +10,12 @@ namespace {
 // Samples per mixing pass: about 23 ms at 44.1 kHz, short enough for a tick to start on time.
 constexpr int BufferFrames = 1024;
 
+// The samples are levelled for playing one at a time (the explosion peaks at -1 dBFS, the songs
+// near -7), and the mixer adds them up and clips the sum at full scale. Sounds and music both play
+// 6 dB down, the balance between them kept, so an explosion over the race song, the engine and
+// the gun stays below full scale (docs/audio.md has the measured figures).
+constexpr int MixVolume = MIX_MAX_VOLUME / 2;
+
 }  // namespace
 
 SdlAudioOutput::SdlAudioOutput() {
@@ -22,6 +28,8 @@ SdlAudioOutput::SdlAudioOutput() {
     if (Mix_OpenAudioDevice(Rate, AUDIO_S16SYS, Channels, BufferFrames, nullptr, 0) != 0)
         return;
     Mix_AllocateChannels(MixingChannels);
+    Mix_MasterVolume(MixVolume);
+    Mix_VolumeMusic(MixVolume);
     open_ = true;
 }
 

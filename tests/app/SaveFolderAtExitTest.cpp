@@ -52,8 +52,8 @@ TEST(SaveFolderAtExit, AFailedSaveNamesTheFileExitsWithOneAndLeavesNoStagedFile)
     EXPECT_EQ(game.Form().ExitCode(), 1);
     const auto& errors = game.Backend().Screen().Errors();
     ASSERT_EQ(errors.size(), 1u);
-    EXPECT_EQ(errors[0],
-              "Zorvex: Cannot save file \"" + (folder / "options").string() + "\". Is a directory");
+    EXPECT_EQ(errors[0], "Zorvex: Cannot save file \"options\" in folder \"" + folder.string() +
+                             "\". Is a directory");
     EXPECT_FALSE(fs::exists(folder / "hs")) << "the table went in without its options";
     EXPECT_FALSE(fs::exists(folder / "hs.new"));
     EXPECT_FALSE(fs::exists(folder / "options.new"));

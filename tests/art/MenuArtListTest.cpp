@@ -261,6 +261,8 @@ TEST(MenuArtList, TextBackgroundsKeepTheTextStylesReadable) {
     EXPECT_GE(worst(53, White, 186, 5, 236, 25), 7.0);
     EXPECT_GE(worst(53, White, 344, 5, 394, 25), 7.0);
     EXPECT_GE(worst(53, White, 80, 28, 406, 276), 7.0);
+    // Row 10, descenders included, down to panel y 283: glass only, no frame line across it.
+    EXPECT_GE(worst(53, White, 80, 262, 400, 284), 12.0);
 }
 
 TEST(MenuArtList, DrawsTheSameBytesEveryTimeAndTheDataFileIsCurrent) {

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <optional>
 #include <span>
@@ -125,7 +126,7 @@ TEST(RaceArtTrack, EveryPixelAShipCollidesInIsDrawnAsOpaqueWall) {
 
 TEST(RaceArtTrack, WallThatDoesNotCollideOnlyJoinsTheBandUp) {
     // Lit wall away from a piece's collision shape is drawn only where the band runs on through a
-    // bend's corner piece (codes 4, 10, 13 and 16 do not collide at all), where it swells round the
+    // bend's corner piece (codes 4, 10, 13 and 16 do not collide at all), on the mount of the
     // corner block of the left bends (codes 7 to 10) and where it squares off a slanted band end
     // (5 and 15), plus a pixel where a straight wall meets a wider one (3). Even there it stays a
     // stretch of band, under a tenth of the cell.
@@ -164,7 +165,7 @@ TEST(RaceArtTrack, FloorAndOpenSpaceLieOnTheSidesOfEachPiece) {
         {7, {{30, 40}, {0, 71}, {55, 5}}, {}},
         {8, {{10, 50}, {0, 71}}, {{64, 20}, {71, 0}}},
         {9, {{20, 50}, {60, 70}}, {{68, 8}}},
-        {10, {}, {{40, 30}, {71, 0}}},  // its floor corner is all buttress
+        {10, {}, {{40, 30}, {71, 0}}},  // its floor corner is all band and mount
         {11, {{60, 60}, {71, 0}}, {{10, 10}, {0, 71}}},
         {12, {{36, 36}, {68, 5}, {0, 0}}, {}},
         {13, {{70, 70}}, {{30, 30}, {0, 0}}},
@@ -269,6 +270,46 @@ TEST(RaceArtTrack, EveryPairOfPiecesTheGeneratorPlacesJoinsWithoutASeam) {
             EXPECT_EQ(seam, "") << upper << " over " << lower << ", " << inset << " in: seam at x";
         }
     }
+}
+
+// The barrier's pale core: the middle of a wall band, deeper than its red rim and orange.
+bool IsCore(Pixel p) {
+    return p.A == 255 && p.R >= 0xF0 && p.G >= 0xC0;
+}
+
+// The widest run of core pixels along any pixel row of the pieces laid side by side, from left
+// to right (NoPiece for empty space).
+int WidestCoreRun(const std::vector<int>& row, int y) {
+    int widest = 0, run = 0;
+    for (int code : row)
+        for (int x = 0; x < Cell; ++x) {
+            run = code != NoPiece && IsCore(Track().At(code, x, y)) ? run + 1 : 0;
+            widest = std::max(widest, run);
+        }
+    return widest;
+}
+
+TEST(RaceArtTrack, RoundEveryBendCornerTheWallIsOneBandOfEvenWidth) {
+    // Where four pieces meet in a bend (the bend corners and the corner blocks of the left
+    // bends, diagonal neighbours both ways) the barrier's core runs on as one line no wider
+    // than a slanted band's: a block or a joint filled in as a patch of core shows as a tooth.
+    int straight = 0;
+    for (int y = 0; y < Cell; ++y)
+        straight = std::max(straight, WidestCoreRun({2}, y));
+    ASSERT_GT(straight, 0);
+    const int slanted = straight + 2;  // a 26.6 degree band crosses a row a little wider
+    int checked = 0;
+    for (const std::array<int, 4>& corner : GeneratedNeighbours().Corners) {
+        int widest = 0;
+        for (int y = 0; y < Cell; ++y) {
+            widest = std::max(widest, WidestCoreRun({corner[0], corner[1]}, y));
+            widest = std::max(widest, WidestCoreRun({corner[2], corner[3]}, y));
+        }
+        ++checked;
+        EXPECT_LE(widest, slanted)
+            << corner[0] << " " << corner[1] << " over " << corner[2] << " " << corner[3];
+    }
+    EXPECT_GE(checked, 20);
 }
 
 TEST(RaceArtTrack, CollisionShapesOfStackedPiecesMeetAtTheSameColumns) {

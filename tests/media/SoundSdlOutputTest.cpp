@@ -19,7 +19,7 @@
 namespace {
 
 constexpr int FramesPerMs = 44100 / 1000;  // about; 44.1 frames per ms
-constexpr int16_t Audible = 1000;          // our test tones peak at 20000
+constexpr int16_t Audible = 1000;          // our test tones peak at 20000, mixed at 10000
 
 struct Recording {
     std::vector<int16_t> Left;
@@ -102,8 +102,9 @@ TEST_F(SdlAudioOutput, PlayedSoundIsHeardForItsLength) {
     Pump(500);
     EXPECT_FALSE(sounds->IsPlaying(0));  // the mixer says it has ended
     const Recording recording = Recorded();
-    EXPECT_GT(Recording::Peak(recording.Left), 10000);
-    EXPECT_GT(Recording::Peak(recording.Right), 10000);
+    // 6 dB down: the mix leaves headroom for sounds that play together over the music.
+    EXPECT_NEAR(Recording::Peak(recording.Left), 10000, 200);
+    EXPECT_NEAR(Recording::Peak(recording.Right), 10000, 200);
     EXPECT_NEAR(recording.AudibleSpan(), 200 * FramesPerMs, 10 * FramesPerMs);
 }
 
@@ -126,7 +127,7 @@ TEST_F(SdlAudioOutput, PanAndVolumeShapeTheSound) {
     sounds->PlaySound(1);
     Pump(300);
     const Recording recording = Recorded();
-    EXPECT_GT(Recording::Peak(recording.Left), 10000);
+    EXPECT_GT(Recording::Peak(recording.Left), 5000);
     EXPECT_EQ(Recording::Peak(recording.Right), 0);
 }
 

@@ -117,6 +117,39 @@ TEST(FontRender, GlyphsAreTheColourOnATransparentBackground) {
         EXPECT_EQ(image.Pixels.At(middle, y) >> 24, 0u) << "row " << y;
 }
 
+TEST(FontRender, TheSegmentFacesSlashIsOneStrokeBetweenUntouchedNeighbours) {
+    FontLibrary fonts;
+    const platform::Font& font = fonts.Get("DSEG14 Classic", 14, false);
+    const platform::TextImage slash = font.Render("8/8", 0xFFFFFF);
+    const platform::TextImage eight = font.Render("8", 0xFFFFFF);
+    const int cellLeft = font.Width("8"), cellRight = font.Width("8/");
+    ASSERT_EQ(slash.Pixels.Height, eight.Pixels.Height);
+    ASSERT_EQ(slash.Pixels.Width, cellRight + eight.Pixels.Width);
+    // The eights on either side are drawn as they are alone.
+    for (int y = 0; y < eight.Pixels.Height; ++y)
+        for (int x = 0; x < eight.Pixels.Width; ++x) {
+            ASSERT_EQ(slash.Pixels.At(x, y), eight.Pixels.At(x, y)) << x << "," << y;
+            ASSERT_EQ(slash.Pixels.At(cellRight + x, y), eight.Pixels.At(x, y)) << x << "," << y;
+        }
+    // Every row of the eight's height is lit in the slash's cell, further right the higher it
+    // lies: one unbroken stroke leaning forward.
+    int previousLeft = -1;
+    for (int y = slash.Pixels.Height - 1; y >= 0; --y) {
+        bool eightLit = false;
+        for (int x = 0; x < cellLeft; ++x)
+            eightLit |= (slash.Pixels.At(x, y) >> 24) > 128;
+        if (!eightLit)
+            continue;
+        int left = -1;
+        for (int x = cellLeft; x < cellRight && left < 0; ++x)
+            if ((slash.Pixels.At(x, y) >> 24) > 128)
+                left = x;
+        ASSERT_GE(left, 0) << "row " << y << " of the slash is dark";
+        EXPECT_GE(left, previousLeft) << "row " << y;
+        previousLeft = left;
+    }
+}
+
 // A capital with an accent reaches above the font's ascent; the renderer makes the picture taller
 // and LineTop says by how much, so the rest of the line stays where an unaccented line would be.
 TEST(FontRender, AGlyphAboveTheAscentKeepsTheLineInPlace) {

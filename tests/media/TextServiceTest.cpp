@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <map>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -159,6 +161,51 @@ TEST_F(TextServiceTest, TextIsBlendedOverWhatIsBelowWithNoBox) {
                 ++lit;
     }
     EXPECT_GT(lit, 0);
+}
+
+TEST_F(TextServiceTest, AnOutlinedTextKeepsItsGlyphsInPlaceInADarkRingWithNoBox) {
+    text_.SetTextFont(5);
+    const std::string stems = "I   I";
+    for (bool centred : {false, true}) {
+        SCOPED_TRACE(centred ? "centred" : "from the top-left");
+        const platform::PixelImage plain =
+            Drawn([&] { text_.DrawTextAt(stems, 100, 100, centred, centred); });
+        const platform::PixelImage outlined =
+            Drawn([&] { text_.DrawTextAt(stems, 100, 100, centred, centred, true); });
+        // The stems' solid pixels: the text's colour as the 16-bit surface keeps it, the
+        // commonest colour other than the backdrop.
+        std::map<uint32_t, int> colours;
+        for (uint32_t p : plain.Argb)
+            if ((p & 0xFFFFFF) != Backdrop)
+                ++colours[p & 0xFFFFFF];
+        ASSERT_FALSE(colours.empty());
+        const uint32_t textColour =
+            std::ranges::max_element(colours, {}, [](const auto& c) { return c.second; })->first;
+        int glyph = 0, ring = 0, solid = 0;
+        for (int y = 1; y + 1 < plain.Height; ++y)
+            for (int x = 1; x + 1 < plain.Width; ++x) {
+                if ((plain.At(x, y) & 0xFFFFFF) == textColour) {
+                    ++solid;
+                    // A glyph's solid pixel is where it was, in the text's own colour.
+                    glyph += outlined.At(x, y) == plain.At(x, y) ? 1 : 0;
+                    ring += (plain.At(x - 1, y) & 0xFFFFFF) == Backdrop &&
+                                    (outlined.At(x - 1, y) & 0xFFFFFF) < 0x101010
+                                ? 1
+                                : 0;
+                } else if ((plain.At(x, y) & 0xFFFFFF) == Backdrop &&
+                           (outlined.At(x, y) & 0xFFFFFF) != Backdrop) {
+                    // Dark pixels only hug the glyphs: none two pixels away from every glyph.
+                    bool nearGlyph = false;
+                    for (int dy = -1; dy <= 1; ++dy)
+                        for (int dx = -1; dx <= 1; ++dx)
+                            nearGlyph |= (plain.At(x + dx, y + dy) & 0xFFFFFF) != Backdrop;
+                    EXPECT_TRUE(nearGlyph) << x << "," << y;
+                }
+            }
+        EXPECT_GT(solid, 20);
+        EXPECT_EQ(glyph, solid);
+        EXPECT_GT(ring, 10) << "a dark edge left of the stems";
+    }
 }
 
 TEST_F(TextServiceTest, ArgumentsOutsideTheTablesAreRefusedAndChangeNothing) {

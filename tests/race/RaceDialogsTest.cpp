@@ -202,6 +202,28 @@ TEST_F(RaceDialogs, TimedCaptionsCloseOnTheFirstFrameWithLessThanAFrameLeft) {
     EXPECT_EQ(form().ScreenKind, skMainMenu);
 }
 
+TEST_F(RaceDialogs, TheFrameThatEndsADialogLooksLikeTheOneBefore) {
+    // The frozen race under a dialog is presented once; the frame that closes the dialog and
+    // moves on (to the next level, to the main menu) must look the same, not show the old box
+    // over the next level's read-outs or "Game Over" over blank ones.
+    const auto closingFramePresents = [&](int32_t kind) {
+        int presents = 0;
+        while (form().DialogKind == kind) {
+            presents = game.Backend().Screen().PresentCount();
+            game.Frame(FrameMs);
+        }
+        return game.Backend().Screen().PresentCount() - presents;
+    };
+    race().Results.Begin(1000, 1);
+    form().OpenDialog(dkResults);
+    EXPECT_EQ(closingFramePresents(dkResults), 0);
+    ASSERT_EQ(race().Level, 2);
+    ASSERT_TRUE(RunDialog());  // the level caption
+    form().OpenDialog(dkGameOver);
+    EXPECT_EQ(closingFramePresents(dkGameOver), 0);
+    EXPECT_EQ(form().ScreenKind, skMainMenu);
+}
+
 TEST_F(RaceDialogs, MinimisingDuringTheLevelCaptionPausesInstead) {
     form().Race->StartLevel(false);
     ASSERT_EQ(form().DialogKind, dkLevel);

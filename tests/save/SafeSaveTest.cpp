@@ -91,7 +91,9 @@ TEST_F(SafeSaveTest, AFailedTableWriteIsReportedAndChangesNothing) {
     data.HighScores[0].Name = "CHANGED";
     data.Options.Country = "Changed";
     EXPECT_FALSE(data.SaveAll());
-    EXPECT_NE(data.SaveFailure().find("hs.new\". Is a directory"), std::string::npos);
+    // Told by the name the player knows, never the staged "hs.new", and with its folder.
+    EXPECT_EQ(data.SaveFailure(), "Cannot save file \"hs\" in folder \"" + folder_.Path().string() +
+                                      "\". Is a directory");
     std::filesystem::remove(File("hs.new"));
     ExpectOldPairUntouched();
 }
@@ -104,7 +106,9 @@ TEST_F(SafeSaveTest, AWriteCutShortByAFullDiskLeavesNothingBehind) {
         const TFileSizeLimit nearlyFull(120);  // the table needs about 180 bytes
         EXPECT_FALSE(data.SaveAll());
     }
-    EXPECT_NE(data.SaveFailure().find("hs.new\". File too large"), std::string::npos);
+    EXPECT_NE(data.SaveFailure().find("\"hs\" in folder \"" + folder_.Path().string() +
+                                      "\". File too large"),
+              std::string::npos);
     ExpectOldPairUntouched();
 }
 
@@ -115,7 +119,7 @@ TEST_F(SafeSaveTest, AFailedOptionsWriteKeepsTheTableBackToo) {
     data.LoadAll();
     data.HighScores[0].Name = "CHANGED";
     EXPECT_FALSE(data.SaveAll());
-    EXPECT_NE(data.SaveFailure().find("options.new"), std::string::npos);
+    EXPECT_NE(data.SaveFailure().find("\"options\" in folder"), std::string::npos);
     std::filesystem::remove(File("options.new"));
     ExpectOldPairUntouched();
     TSavedData reloaded = Data();
@@ -142,7 +146,8 @@ TEST_F(SafeSaveTest, AFolderInThePlaceOfASavedFileStopsThePairBeforeAnyRename) {
         TSavedData data = Data();
         data.HighScores[0].Name = "CHANGED";
         EXPECT_FALSE(data.SaveAll());
-        EXPECT_NE(data.SaveFailure().find(blockedFile.string() + "\". Is a directory"),
+        EXPECT_NE(data.SaveFailure().find(std::string("\"") + blocked + "\" in folder \"" +
+                                          folder_.Path().string() + "\". Is a directory"),
                   std::string::npos);
         std::filesystem::remove(blockedFile);
         WriteBytes(blockedFile, oldBytes);

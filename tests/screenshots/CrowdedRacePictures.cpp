@@ -7,6 +7,7 @@
 #include "CrowdedRace.h"
 #include "Pictures.h"
 #include "race/OpponentShips.h"
+#include "race/Player.h"
 #include "race/Race.h"
 #include "race/ScrollBackground.h"
 
@@ -25,6 +26,7 @@ bool InView(const TPointD& screen) {
 
 // What a player would see in this frame's race view.
 struct TScene {
+    bool PlayerRacing = false;  // on the road with energy, so the panel's gauges show
     int Ships = 0;
     int Banking = 0;
     int Wrecks = 0;  // early in their explosion, so that it shows
@@ -46,6 +48,7 @@ struct TWanted {
 
 TScene SceneOf(const TRaceState& race) {
     TScene scene;
+    scene.PlayerRacing = !race.Player->Destroyed;
     const TScrollBackground& track = *race.Track;
     for (int32_t slot = 1; slot <= TOpponentShips::SlotCount; ++slot) {
         const TOpponentSlot& ship = race.Opponents->Slot(slot);
@@ -78,7 +81,8 @@ bool SaveCrowdedRacePictures(const std::filesystem::path& folder) {
     std::array<TWanted, 3> wanted = {{
         {"race-crowded",
          [](const TScene& scene) {
-             return scene.Ships >= 4 && scene.Banking >= 2 && scene.Shots >= 1;
+             return scene.PlayerRacing && scene.Ships >= 4 && scene.Banking >= 2 &&
+                    scene.Shots >= 1;
          },
          1},
         {"race-explosion",

@@ -31,8 +31,12 @@ struct TSeries {
     }
 };
 
+// Whether the ship itself is in a bend: the row under it, not the view's top row, which meets a
+// bend while the ship still drives on a straight.
 bool InBend(const TRaceState& race) {
-    const uint8_t kind = race.TrackMap.RowKind(race.Track->ViewRow);
+    const int32_t shipRow =
+        race.Track->ViewRow + static_cast<int32_t>(race.Player->ShipCentreY) / TTrackMap::CellSize;
+    const uint8_t kind = race.TrackMap.RowKind(shipRow);
     return kind == 3 || kind == 4;
 }
 

@@ -28,3 +28,7 @@ bool SaveCrowdedRacePictures(const std::filesystem::path& folder);
 // level-mini-map-bend.png, level-explosion.png, level-respawn.png, level-finish.png and
 // level-results.png.
 bool SaveLevelSeriesPictures(const std::filesystem::path& folder);
+
+// The race's outlined captions over the start line: race-caption-level.png and
+// race-caption-time-over.png.
+bool SaveRaceCaptionPictures(const std::filesystem::path& folder);

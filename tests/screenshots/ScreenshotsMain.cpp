@@ -22,6 +22,7 @@ int main(int argc, char** argv) {
     const Picture pictures[] = {{"text styles", SaveTextStylesPicture},
                                 {"drawing layer", SaveDrawingLayerPicture},
                                 {"race view", SaveRaceViewPictures},
+                                {"race captions", SaveRaceCaptionPictures},
                                 {"high scores after a game", SaveHighScoresAfterAGamePicture},
                                 {"crowded race", SaveCrowdedRacePictures},
                                 {"one level", SaveLevelSeriesPictures}};

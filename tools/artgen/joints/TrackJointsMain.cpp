@@ -1,10 +1,12 @@
 // zorvex_track_joints <sheet.png> <Res2.dxg>: draws every two track pieces that the track
-// generator puts side by side or one above the other, as the game would draw them, from the
-// list file through the game's own loader, labelled with their cell codes, on one sheet for
-// looking at the joints.
+// generator puts side by side or one above the other, then the four pieces round every point
+// where cells meet in a bend (diagonal neighbours both ways, the corner blocks among them), as
+// the game would draw them, from the list file through the game's own loader, labelled with
+// their cell codes, on one sheet for looking at the joints.
 
 #include <cairo.h>
 
+#include <array>
 #include <cstdio>
 #include <exception>
 #include <stdexcept>
@@ -27,9 +29,12 @@ constexpr int LabelHeight = 22;
 constexpr int Margin = 16;
 constexpr int HeaderHeight = 40;
 
+// Two pieces side by side or stacked, or the four round a bend corner (Second is unused then).
 struct Pair {
     int First, Second;
     bool Stacked;
+    std::array<int, 4> Corner = {};
+    bool IsCorner = false;
 };
 
 void Text(cairo_t* context, const std::string& text, double x, double y, double size) {
@@ -66,6 +71,8 @@ void WriteSheet(const std::string& path, const TImageListEntry& image) {
         pairs.push_back({left, right, false});
     for (auto [upper, lower] : neighbours.Stacked)
         pairs.push_back({upper, lower, true});
+    for (const std::array<int, 4>& corner : neighbours.Corners)
+        pairs.push_back({corner[0], corner[1], true, corner, true});
 
     const int rows = (static_cast<int>(pairs.size()) + Columns - 1) / Columns;
     const int width = 2 * Margin + Columns * PairBox;
@@ -76,26 +83,43 @@ void WriteSheet(const std::string& path, const TImageListEntry& image) {
     cairo_set_source_rgb(context, 0.05, 0.04, 0.10);
     cairo_paint(context);
     cairo_set_source_rgb(context, 1, 1, 1);
-    Text(context,
-         "Track joints: every pair of pieces the generator places (left|right, upper/lower)",
-         Margin, Margin + 20, 18);
+    Text(
+        context,
+        "Track joints: every pair of pieces the generator places (left|right, upper over lower), "
+        "then the four round every bend corner (upper left, upper right / lower left, lower right)",
+        Margin, Margin + 20, 18);
     for (size_t i = 0; i < pairs.size(); ++i) {
         const Pair& pair = pairs[i];
         const double x = Margin + static_cast<int>(i % Columns) * PairBox;
         const double y =
             Margin + HeaderHeight + static_cast<int>(i / Columns) * (PairBox + LabelHeight);
         const double offset = (PairBox - 24 - (pair.Stacked ? Cell * Zoom : 2 * Cell * Zoom)) / 2.0;
-        // Side-by-side pairs sit on the same baseline as the stacked ones.
-        const double top = pair.Stacked ? y : y + Cell * Zoom;
-        Piece(context, track.get(), grid, pair.First, x + offset, top);
-        if (pair.Stacked)
-            Piece(context, track.get(), grid, pair.Second, x + offset, top + Cell * Zoom);
-        else
-            Piece(context, track.get(), grid, pair.Second, x + offset + Cell * Zoom, top);
+        std::string label;
+        if (pair.IsCorner) {
+            // Four pieces round the point where they meet; empty space stays open.
+            const double left = x + (PairBox - 24 - 2 * Cell * Zoom) / 2.0;
+            for (int i = 0; i < 4; ++i)
+                if (pair.Corner[static_cast<size_t>(i)] != NoPiece)
+                    Piece(context, track.get(), grid, pair.Corner[static_cast<size_t>(i)],
+                          left + (i % 2) * Cell * Zoom, y + (i / 2) * Cell * Zoom);
+            auto code = [&](size_t i) {
+                return pair.Corner[i] == NoPiece ? std::string("-")
+                                                 : std::to_string(pair.Corner[i]);
+            };
+            label = code(0) + " " + code(1) + " / " + code(2) + " " + code(3);
+        } else {
+            // Side-by-side pairs sit on the same baseline as the stacked ones.
+            const double top = pair.Stacked ? y : y + Cell * Zoom;
+            Piece(context, track.get(), grid, pair.First, x + offset, top);
+            if (pair.Stacked)
+                Piece(context, track.get(), grid, pair.Second, x + offset, top + Cell * Zoom);
+            else
+                Piece(context, track.get(), grid, pair.Second, x + offset + Cell * Zoom, top);
+            label = std::to_string(pair.First) + (pair.Stacked ? " over " : " | ") +
+                    std::to_string(pair.Second);
+        }
         cairo_set_source_rgb(context, 1, 0.78, 0.3);
-        const std::string label = std::to_string(pair.First) + (pair.Stacked ? " over " : " | ") +
-                                  std::to_string(pair.Second);
-        Text(context, label, x + offset, y + 2 * Cell * Zoom + 16, 14);
+        Text(context, label, pair.IsCorner ? x : x + offset, y + 2 * Cell * Zoom + 16, 14);
     }
     cairo_destroy(context);
     if (cairo_surface_write_to_png(sheet.get(), path.c_str()) != CAIRO_STATUS_SUCCESS)

@@ -1,5 +1,7 @@
 #include "TrackNeighbours.h"
 
+#include <algorithm>
+
 #include "engine/Random.h"
 #include "race/LevelTables.h"
 #include "race/TrackGenerator.h"
@@ -7,6 +9,11 @@
 namespace {
 
 constexpr uint32_t SeedsPerLevel = 6;
+
+// Cell codes 4..17 belong to the bends.
+bool InBend(int code) {
+    return code >= 4 && code <= 17;
+}
 
 }  // namespace
 
@@ -21,10 +28,14 @@ TrackNeighbourPairs GeneratedTrackNeighbours() {
             for (int32_t row = TTrackMap::Rows - length; row < TTrackMap::Rows; ++row)
                 for (int32_t column = 1; column <= TTrackMap::Columns; ++column) {
                     const uint8_t code = map.Cell(column, row);
-                    if (code == TTrackMap::EmptyCell)
-                        continue;
                     const uint8_t right = map.Cell(column + 1, row);
                     const uint8_t below = map.Cell(column, row + 1);
+                    const std::array<int, 4> corner = {code, right, below,
+                                                       map.Cell(column + 1, row + 1)};
+                    if (std::ranges::any_of(corner, InBend))
+                        found.Corners.insert(corner);
+                    if (code == TTrackMap::EmptyCell)
+                        continue;
                     if (right != TTrackMap::EmptyCell)
                         found.Beside.insert({code, right});
                     if (below != TTrackMap::EmptyCell)

@@ -14,6 +14,7 @@ namespace {
 constexpr double HeaderCentre = 15;
 constexpr double RowPitch = 26;
 constexpr double PlaceCentre = 57;
+constexpr double LowerFrameBelowPicture = 8;  // pixels of the high-score panel's frame left out
 
 void PaintTableRows(cairo_t* context, double width) {
     for (int row = 1; row <= 10; ++row) {
@@ -95,7 +96,15 @@ art::Surface DrawHighScorePanel() {
     art::Surface picture = art::NewSurface(width, height);
     art::Context owner = art::NewContext(picture);
     cairo_t* context = owner.get();
-    PaintPanel(context, {1, 1, width - 2.0, height - 4.0}, 16, GlassPanel);
+    // Row 10's text reaches 3 pixels above the picture's bottom edge (y 475 on screen, where the
+    // table buttons start): the frame's bottom lies below the picture, and a thin steel rim
+    // closes the glass instead, so no line crosses the last row.
+    PaintPanel(context, {1, 1, width - 2.0, height + LowerFrameBelowPicture}, 16, GlassPanel);
+    cairo_move_to(context, 1, height - 0.75);
+    cairo_line_to(context, width - 12, height - 0.75);
+    cairo_set_line_width(context, 1.5);
+    art::SetColour(context, SteelRim, 0.9);
+    cairo_stroke(context);
     cairo_save(context);
     cairo_rectangle(context, 0, 0, width, height - 6);
     cairo_clip(context);

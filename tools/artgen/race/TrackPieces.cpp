@@ -26,22 +26,22 @@ Polygon CollisionOutlineWith(int code, Polygon extra) {
     return ConvexHull(outline);
 }
 
-// The buttress that takes the corner block of code 7 (x 65..71, y 0..19) into the right wall of
-// the left bend. It is one shape shared by the four cells that meet at the block's corner, given
-// from that corner: code 7 lies left of it and below, code 8 right and below, code 9 left and
-// above, code 10 right and above. It covers the block with the lit wall's margin, reaches up and
-// down the wall band's floor side to well inside the band, and its top is bevelled, so the wall
-// swells round the block instead of showing a box beside it.
-Polygon Buttress(Vec2 cornerInCell) {
-    const Polygon fromCorner = {{-8.5, 0}, {-8.5, 21.5}, {20.5, 21.5}, {0, -14}};
+// The mount of the corner block of code 7 (x 65..71, y 0..19): one shape shared by the four
+// cells that meet at the block's corner, given from that corner: code 7 lies left of it and
+// below, code 8 right and below, code 9 left and above, code 10 right and above. It covers the
+// block with the lit wall's margin and the wedge of floor between the block and the band, whose
+// floor-side edge passes a pixel left of the corner 9 pixels above it and leans 1 pixel right per
+// 2 down; its top and its foot slope into the band, so it ends under the band on both sides.
+Polygon BlockMount(Vec2 cornerInCell) {
+    const Polygon fromCorner = {{-8.5, -3}, {-8.5, 21}, {0.5, 21}, {12, 12}, {6, -3}, {0, -10}};
     Polygon outline;
     for (Vec2 point : fromCorner)
         outline.push_back(point + cornerInCell);
     return outline;
 }
 
-TrackPiece Lit(Polygon floor, std::vector<Polygon> walls) {
-    return {std::move(floor), std::move(walls), false, {}};
+TrackPiece Lit(Polygon floor, std::vector<Polygon> walls, std::vector<Polygon> mounts = {}) {
+    return {std::move(floor), std::move(walls), false, {}, std::move(mounts)};
 }
 
 // A piece whose lit wall is just its collision shape.
@@ -71,17 +71,17 @@ TrackPiece OwnPiece(int code) {
                        {CollisionOutlineWith(code, {{0, 16}})});
         case 6:
             return Walled(code, {{24.5, 0}, {C, 0}, {C, C}, {64, C}});
-        case 7:
-            return Lit(full, {CollisionOutline(code), Buttress({C, 0})});
+        case 7:  // the block itself is the mount's collidable part
+            return Lit(full, {}, {CollisionOutline(code), BlockMount({C, 0})});
         case 8:
-            return Lit({{0, 0}, {5, 0}, {46, C}, {0, C}},
-                       {CollisionOutline(code), Buttress({0, 0})});
+            return Lit({{0, 0}, {5, 0}, {46, C}, {0, C}}, {CollisionOutline(code)},
+                       {BlockMount({0, 0})});
         case 9:
-            return Lit({{0, 0}, {45.5, 0}, {C, 63}, {C, C}, {0, C}},
-                       {CollisionOutline(code), Buttress({C, C})});
+            return Lit({{0, 0}, {45.5, 0}, {C, 63}, {C, C}, {0, C}}, {CollisionOutline(code)},
+                       {BlockMount({C, C})});
         case 10:  // the right wall's band on from code 9 into code 8; it does not collide
-            return Lit({{5, C}, {0, 63}, {0, C}},
-                       {{{0, 42}, {0, 63}, {5, 71}, {14, 71}}, Buttress({0, C})});
+            return Lit({{5, C}, {0, 63}, {0, C}}, {{{0, 42}, {0, 63}, {5, 71}, {14, 71}}},
+                       {BlockMount({0, C})});
         case 11:
             return Walled(code, {{67, 0}, {C, 0}, {C, C}, {25, C}});
         case 13:  // the left wall's band on from code 11 below into code 14; it does not collide
@@ -96,13 +96,13 @@ TrackPiece OwnPiece(int code) {
         case 17:
             return Walled(code, {{0, 0}, {46.5, 0}, {7, C}, {0, C}});
         case 18:
-            return {{{24.5, 0}, {C, 0}, {C, C}, {24.5, C}}, {CollisionOutline(code)}, true, {}};
+            return {{{24.5, 0}, {C, 0}, {C, C}, {24.5, C}}, {CollisionOutline(code)}, true, {}, {}};
         case 19:
         case 20:
         case 21:
-            return {full, {}, true, {}};
+            return {full, {}, true, {}, {}};
         case 22:
-            return {{{0, 0}, {47, 0}, {46, C}, {0, C}}, {CollisionOutline(code)}, true, {}};
+            return {{{0, 0}, {47, 0}, {46, C}, {0, C}}, {CollisionOutline(code)}, true, {}, {}};
         default:  // pattern 0 is never placed on the map
             return {};
     }

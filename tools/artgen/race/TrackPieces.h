@@ -4,9 +4,9 @@
 // (race/WallShapes.h) puts a cell's last pixel row and column at 71.
 //
 // The lit wall covers every collision shape, and it also runs on where the wall band crosses a
-// bend corner without colliding there, and thickens into a buttress round the collidable corner
-// block of the left bends, so that the wall reads as one unbroken band across every two pieces
-// the track puts side by side.
+// bend corner without colliding there, so that the wall reads as one unbroken band across every
+// two pieces the track puts side by side. The collidable corner block of the left bends sits on
+// a mount beside the band, drawn under it.
 
 #include <vector>
 
@@ -30,6 +30,9 @@ struct TrackPiece {
     // At a bend corner joint, the walls of the piece across the edge, in this cell's pixels: the
     // lit area reaches over the edge on both sides alike, so the band's outline has no step.
     std::vector<Polygon> PartnerWalls;
+    // Convex outlines of a corner block's mount: lit wall that lies beside the band, under it,
+    // shaded no brighter than the band's orange flank, so the band runs on over it unbroken.
+    std::vector<Polygon> Mounts;
 };
 
 TrackPiece TrackPieceOf(int cellCode);

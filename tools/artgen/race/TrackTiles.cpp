@@ -31,7 +31,7 @@ void PaintPiece(cairo_t* context, int code) {
     PixelCanvas canvas(cairo_get_target(context));
     const TrackPiece piece = TrackPieceOf(code);
     PaintFloor(canvas, piece);
-    PaintLitWall(canvas, piece.Walls, piece.PartnerWalls);
+    PaintLitWall(canvas, piece.Walls, piece.PartnerWalls, piece.Mounts);
 }
 
 }  // namespace

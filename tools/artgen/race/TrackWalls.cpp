@@ -18,6 +18,9 @@ constexpr double BorderSnap = 3;  // pixels: a wall side this close to a cell ed
 // beyond its sides; the lit wall covers them too.
 constexpr double CollisionMargin = 1.0;
 constexpr double SoftEdge = 0.8;  // pixels: the wall fades out over this much beyond its reach
+// Pixels of depth: a corner block's mount is shaded no deeper than this, a deep red like the
+// band's rim, so that the band's own rim and pale core run on over it as one line.
+constexpr double MountDepth = 0.6;
 
 // Whether the side runs along one of the cell's edges (collision corners on the far edges sit at
 // 71, and some a few pixels in).
@@ -30,17 +33,24 @@ bool AlongCellEdge(Vec2 a, Vec2 b) {
     return (near(a.Y, 0) && near(b.Y, 0)) || (near(a.Y, last) && near(b.Y, last));
 }
 
+// How an outline's pixels are coloured.
+enum class Shading {
+    Band,     // the piece's own wall band: rim, orange and core by depth
+    Partner,  // a partner's wall: widens the lit area, shaded as the piece's own rim
+    Mount,    // a corner block's mount: under the band, deep red at most
+};
+
 // A wall outline and its real sides. A side along a cell edge is open: the wall continues in the
 // neighbouring cell, and shading it would draw a seam there.
 struct WallOutline {
-    bool Shades;    // false for a partner's wall, which only widens the lit area
+    Shading Kind;
     Polygon Reach;  // the outline grown by half a pixel: a pixel touches it when its centre is in
     std::vector<Segment> Sides;
 };
 
-WallOutline OutlineOf(const Polygon& wall, bool shades) {
+WallOutline OutlineOf(const Polygon& wall, Shading kind) {
     WallOutline outline;
-    outline.Shades = shades;
+    outline.Kind = kind;
     const Polygon hull = ConvexHull(wall);
     for (size_t i = 0; i < hull.size(); ++i) {
         const Vec2 a = hull[i], b = hull[(i + 1) % hull.size()];
@@ -97,30 +107,39 @@ Rgba BarrierColour(double depth, double y) {
 }  // namespace
 
 void PaintLitWall(PixelCanvas& canvas, const std::vector<Polygon>& walls,
-                  const std::vector<Polygon>& partnerWalls) {
+                  const std::vector<Polygon>& partnerWalls, const std::vector<Polygon>& mounts) {
     std::vector<WallOutline> outlines;
     for (const Polygon& wall : walls)
-        outlines.push_back(OutlineOf(wall, true));
+        outlines.push_back(OutlineOf(wall, Shading::Band));
     for (const Polygon& wall : partnerWalls)
-        outlines.push_back(OutlineOf(wall, false));
+        outlines.push_back(OutlineOf(wall, Shading::Partner));
+    for (const Polygon& mount : mounts)
+        outlines.push_back(OutlineOf(mount, Shading::Mount));
     for (int y = 0; y < TrackCell; ++y)
         for (int x = 0; x < TrackCell; ++x) {
             const Vec2 centre{x + 0.5, y + 0.5};
             // How far the pixel lies from the wall, beyond its own extent; the depth of the
-            // overlapping outlines is the deepest, so they merge into one band.
-            double gap = 1e9, depth = -1e9;
+            // overlapping band outlines is the deepest, so they merge into one band. A mount
+            // shows only where no band paints the pixel.
+            double gap = 1e9, depth = -1e9, mountDepth = -1e9;
             for (const WallOutline& outline : outlines) {
                 const double outside =
                     SignedDistanceToConvex(outline.Reach, centre) - CollisionMargin;
                 gap = std::min(gap, outside);
                 // Only the piece's own outlines that paint the pixel shade it: beyond an open
                 // side a band runs on in the neighbouring cell, not across this one.
-                if (outline.Shades && outside < SoftEdge)
+                if (outside >= SoftEdge)
+                    continue;
+                if (outline.Kind == Shading::Band)
                     depth = std::max(depth, DepthInWall(outline, centre));
+                if (outline.Kind == Shading::Mount)
+                    mountDepth = std::max(mountDepth, DepthInWall(outline, centre));
             }
             const double alpha = std::clamp(1 - gap / SoftEdge, 0.0, 1.0);
             if (alpha <= 0)
                 continue;
+            if (depth < 0 && mountDepth > depth)
+                depth = std::min(mountDepth, MountDepth);
             canvas.Blend(x, y, WithAlpha(BarrierColour(depth, centre.Y), alpha));
         }
 }
