@@ -93,14 +93,20 @@ void TMForm::DialogFrame(int32_t lagCount) {
     // the next level's read-outs under the old results, nor with none under "Game Over".
     if (ScreenKind == skRace && Race)
         Race->DrawRaceHud();
-    if (IsQuestion(static_cast<TDialogKind>(DialogKind)))
+    const auto shownKind = static_cast<TDialogKind>(DialogKind);
+    if (IsQuestion(shownKind)) {
         QuestionKeys(lagCount);
+        // The box was drawn with the sprites: an answer that closes the question leaves this
+        // frame showing the question whole, not an empty box for a frame.
+        if (DialogKind == dkNone)
+            DrawQuestion(shownKind);
+    }
     switch (DialogKind) {
         case dkExitGame:
-            DrawCentred(QuestionStyle, "Exit the game?", 400, 281);
-            break;
         case dkExitToMenu:
-            DrawCentred(QuestionStyle, "Exit to menu?", 400, 281);
+        case dkClearScores:
+        case dkSendResult:
+            DrawQuestion(static_cast<TDialogKind>(DialogKind));
             break;
         case dkTimeOver:
             DrawCaption("Your time is over,", 400, 251);
@@ -110,10 +116,6 @@ void TMForm::DialogFrame(int32_t lagCount) {
                 if (Race)
                     Race->StartLevel(false);
             }
-            break;
-        case dkClearScores:
-            DrawCentred(3, "Do you want to clear", 400, 261);
-            DrawCentred(3, "the High Score Table?", 400, 291);
             break;
         case dkPause:
             DrawCaption("Pause", 400, 300);
@@ -138,10 +140,6 @@ void TMForm::DialogFrame(int32_t lagCount) {
         case dkEnterName:
             NameEntryFrame(lagCount);
             break;
-        case dkSendResult:
-            DrawCentred(11, "Send the result to World's", 400, 261, 14);
-            DrawCentred(11, "Highscores page?", 400, 291, 14);
-            break;
         case dkSending:
             SendingFrame();
             break;
@@ -156,6 +154,27 @@ void TMForm::DialogFrame(int32_t lagCount) {
                 CloseDialog();
                 FinishGame();
             }
+            break;
+        default:
+            break;
+    }
+}
+
+void TMForm::DrawQuestion(TDialogKind kind) {
+    switch (kind) {
+        case dkExitGame:
+            DrawCentred(QuestionStyle, "Exit the game?", 400, 281);
+            break;
+        case dkExitToMenu:
+            DrawCentred(QuestionStyle, "Exit to menu?", 400, 281);
+            break;
+        case dkClearScores:
+            DrawCentred(3, "Do you want to clear", 400, 261);
+            DrawCentred(3, "the High Score Table?", 400, 291);
+            break;
+        case dkSendResult:
+            DrawCentred(11, "Send the result to World's", 400, 261, 14);
+            DrawCentred(11, "Highscores page?", 400, 291, 14);
             break;
         default:
             break;

@@ -165,6 +165,7 @@ private:
     // Dialog parts (Dialogs.cpp).
     bool CountDownDialog();
     void QuestionKeys(int32_t lagCount);
+    void DrawQuestion(TDialogKind kind);
     void DrawCentred(int32_t style, const std::string& text, int32_t x, int32_t y,
                      int32_t points = 0);
     void DrawCaption(const std::string& text, int32_t x, int32_t y);

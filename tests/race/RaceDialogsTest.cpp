@@ -204,8 +204,9 @@ TEST_F(RaceDialogs, TimedCaptionsCloseOnTheFirstFrameWithLessThanAFrameLeft) {
 
 TEST_F(RaceDialogs, TheFrameThatEndsADialogLooksLikeTheOneBefore) {
     // The frozen race under a dialog is presented once; the frame that closes the dialog and
-    // moves on (to the next level, to the main menu) must look the same, not show the old box
-    // over the next level's read-outs or "Game Over" over blank ones.
+    // moves on (back to the race, to the next level, to the main menu) must look the same, not
+    // show an empty question box, the old box over the next level's read-outs or "Game Over" over
+    // blank ones.
     const auto closingFramePresents = [&](int32_t kind) {
         int presents = 0;
         while (form().DialogKind == kind) {
@@ -214,6 +215,14 @@ TEST_F(RaceDialogs, TheFrameThatEndsADialogLooksLikeTheOneBefore) {
         }
         return game.Backend().Screen().PresentCount() - presents;
     };
+    Press(vk::Escape);
+    game.Frame(FrameMs);
+    const int questionShown = game.Backend().Screen().PresentCount();
+    game.KeyDown(vk::Letter('N'));
+    game.Frame(FrameMs);
+    game.KeyUp(vk::Letter('N'));
+    ASSERT_EQ(form().DialogKind, dkNone);
+    EXPECT_EQ(game.Backend().Screen().PresentCount(), questionShown);
     race().Results.Begin(1000, 1);
     form().OpenDialog(dkResults);
     EXPECT_EQ(closingFramePresents(dkResults), 0);
