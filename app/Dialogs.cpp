@@ -4,6 +4,7 @@
 
 #include "app/Zorvex_unit.h"
 #include "engine/MyImageSprite.h"
+#include "replay/ReplayFile.h"
 #include "screens/MyCursor.h"
 
 namespace {
@@ -216,8 +217,12 @@ void TMForm::SendingFrame() {
         SendingStep = 1;
         return;
     }
-    if (Race)
+    if (Race) {
         Online.SendWorldResult(PlayerName, Race->State().Score, Options.Country);
+        if (Recorder.Recording())
+            Online.SendWorldReplay(PlayerName, Race->State().Score, Options.Country,
+                                   EncodeReplay(Recorder.Snapshot(GameResult())));
+    }
     CloseDialog();
     EndGameToHighScores(1);
 }
@@ -263,8 +268,7 @@ void TMForm::FinishGame() {
         OpenDialog(dkEnterName);
         return;
     }
-    if (Race)
-        Race->EndRace();
+    EndGame();
     MainMenu.EnterMainMenu(0, 1, true);
 }
 
@@ -272,8 +276,7 @@ void TMForm::FinishGame() {
 // highlighted and left for the high-score screen in the same frame, so no main button shows
 // highlighted there.
 void TMForm::EndGameToHighScores(int32_t mainItem) {
-    if (Race)
-        Race->EndRace();
+    EndGame();
     MainMenu.EnterMainMenu(0, mainItem, true);
     HighScoresScreen.Build();
 }

@@ -28,12 +28,21 @@ bool IsWebAddress(std::string_view url) {
     return http && plain && url.find("://") + 3 < url.size();
 }
 
+std::string ResultCode(const std::string& name, int32_t score, const std::string& country) {
+    return resultcode::Encode(resultcode::BuildMessage({name, score, country}));
+}
+
 }  // namespace
 
 void TWorldOnline::SendWorldResult(const std::string& name, int32_t score,
                                    const std::string& country) {
-    const std::string message = resultcode::BuildMessage({name, score, country});
-    (void)backend_.GetHttp().Get(WorldResultUrl(WorldServer(), resultcode::Encode(message)));
+    (void)backend_.GetHttp().Get(WorldResultUrl(WorldServer(), ResultCode(name, score, country)));
+}
+
+void TWorldOnline::SendWorldReplay(const std::string& name, int32_t score,
+                                   const std::string& country, const std::string& replayFile) {
+    (void)backend_.GetHttp().Post(WorldReplayUrl(WorldServer(), ResultCode(name, score, country)),
+                                  replayFile);
 }
 
 void TWorldOnline::OpenHomePage() {

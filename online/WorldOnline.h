@@ -14,6 +14,11 @@ public:
 
     // One GET to the world server; the answer is read and ignored, and every failure is silent.
     void SendWorldResult(const std::string& name, int32_t score, const std::string& country);
+    // Sent right after the result: one POST of the game's replay file, paired with the result by
+    // the result's code so that the server can re-run it and mark the result verified. Silent
+    // on every failure, like the result.
+    void SendWorldReplay(const std::string& name, int32_t score, const std::string& country,
+                         const std::string& replayFile);
     void OpenHomePage();
     void OpenWorldHighScores();
     // Opens the address of the internet shortcut at path (a "[InternetShortcut]" section with a

@@ -1,5 +1,6 @@
 #pragma once
-// A blocking HTTP GET for the game's one request (sending a result to the world high-score page).
+// Blocking HTTP requests for the world high-score page: a GET that sends a result, and a POST
+// that sends the game's replay beside it.
 // It never blocks for long: the connection and the whole request have time-outs, and the body the
 // game reads is capped.
 
@@ -17,6 +18,8 @@ public:
     // The response body, or nullopt on any failure: no connection, a name not found, an HTTP
     // error status, a broken transfer, a time-out or a body longer than the cap.
     virtual std::optional<std::string> Get(const std::string& url) = 0;
+    // The same for a POST of body as application/octet-stream.
+    virtual std::optional<std::string> Post(const std::string& url, const std::string& body) = 0;
 };
 
 struct HttpLimits {
@@ -25,7 +28,7 @@ struct HttpLimits {
     size_t MaxBodyBytes = 64 * 1024;
 };
 
-// libcurl: GET only, over http or https, no proxy, cookies accepted, redirects not followed,
+// libcurl: GET and POST, over http or https, no proxy, cookies accepted, redirects not followed,
 // with the headers Accept "text/html, */*" and Content-Type "text/html".
 std::unique_ptr<HttpClient> CreateCurlHttpClient(const HttpLimits& limits = {});
 

@@ -95,11 +95,22 @@ public:
         requests_.push_back(url);
         return passOn_ ? passOn_->Get(url) : std::nullopt;
     }
+    std::optional<std::string> Post(const std::string& url, const std::string& body) override {
+        posts_.push_back({url, body});
+        return passOn_ ? passOn_->Post(url, body) : std::nullopt;
+    }
     void PassOnTo(std::unique_ptr<HttpClient> client) { passOn_ = std::move(client); }
+    // The GETs' addresses, in order.
     const std::vector<std::string>& Requests() const { return requests_; }
+    struct Posted {
+        std::string Url;
+        std::string Body;
+    };
+    const std::vector<Posted>& Posts() const { return posts_; }
 
 private:
     std::vector<std::string> requests_;
+    std::vector<Posted> posts_;
     std::unique_ptr<HttpClient> passOn_;
 };
 
