@@ -24,11 +24,33 @@ TSqliteResultStore::TSqliteResultStore(const std::string& path) {
     Execute(
         "CREATE INDEX IF NOT EXISTS world_results_rank"
         " ON world_results (score DESC, received_at, id)");
+    // A table of its own, so a database from before replays needs no change to its results.
+    // state: a TVerification.
+    Execute(
+        "CREATE TABLE IF NOT EXISTS world_replays ("
+        " result_id INTEGER PRIMARY KEY REFERENCES world_results (id),"
+        " replay BLOB NOT NULL,"
+        " state INTEGER NOT NULL,"
+        " reason TEXT NOT NULL)");
     Insert = Prepare(
         "INSERT INTO world_results (name, score, country, received_at) VALUES (?1, ?2, ?3, ?4)");
     SelectTop = Prepare(
-        "SELECT name, score, country, received_at FROM world_results"
-        " ORDER BY score DESC, received_at, id LIMIT ?1");
+        "SELECT w.name, w.score, w.country, w.received_at, w.id, COALESCE(r.state, 0)"
+        " FROM world_results w LEFT JOIN world_replays r ON r.result_id = w.id"
+        " ORDER BY w.score DESC, w.received_at, w.id LIMIT ?1");
+    SelectTopVerified = Prepare(
+        "SELECT w.name, w.score, w.country, w.received_at, w.id, r.state"
+        " FROM world_results w JOIN world_replays r ON r.result_id = w.id WHERE r.state = 2"
+        " ORDER BY w.score DESC, w.received_at, w.id LIMIT ?1");
+    InsertReplay = Prepare(
+        "INSERT INTO world_replays (result_id, replay, state, reason)"
+        " SELECT w.id, ?5, 1, '' FROM world_results w"
+        " WHERE w.name = ?1 AND w.score = ?2 AND w.country = ?3 AND w.received_at >= ?4"
+        " AND NOT EXISTS (SELECT 1 FROM world_replays r WHERE r.result_id = w.id)"
+        " ORDER BY w.id DESC LIMIT 1");
+    UpdateVerdict =
+        Prepare("UPDATE world_replays SET state = ?2, reason = ?3 WHERE result_id = ?1");
+    SelectReplay = Prepare("SELECT replay FROM world_replays WHERE result_id = ?1");
 }
 
 void TSqliteResultStore::Add(const resultcode::TWorldResult& result, int64_t receivedAt) {
@@ -44,9 +66,9 @@ void TSqliteResultStore::Add(const resultcode::TWorldResult& result, int64_t rec
         Fail("cannot store a result");
 }
 
-std::vector<TStoredResult> TSqliteResultStore::Top(size_t count) {
+std::vector<TStoredResult> TSqliteResultStore::Top(size_t count, bool verifiedOnly) {
     const std::lock_guard lock(Mutex);
-    sqlite3_stmt* select = SelectTop.get();
+    sqlite3_stmt* select = verifiedOnly ? SelectTopVerified.get() : SelectTop.get();
     sqlite3_reset(select);
     sqlite3_bind_int64(select, 1, int64_t(count));
     std::vector<TStoredResult> results;
@@ -56,12 +78,58 @@ std::vector<TStoredResult> TSqliteResultStore::Top(size_t count) {
             return std::string(reinterpret_cast<const char*>(sqlite3_column_text(select, column)),
                                size_t(sqlite3_column_bytes(select, column)));
         };
-        results.push_back(
-            {{text(0), sqlite3_column_int(select, 1), text(2)}, sqlite3_column_int64(select, 3)});
+        results.push_back({{text(0), sqlite3_column_int(select, 1), text(2)},
+                           sqlite3_column_int64(select, 3),
+                           sqlite3_column_int64(select, 4),
+                           VerificationOf(sqlite3_column_int(select, 5))});
     }
     if (step != SQLITE_DONE)
         Fail("cannot read the results");
     return results;
+}
+
+std::optional<int64_t> TSqliteResultStore::AttachReplay(const resultcode::TWorldResult& result,
+                                                        int64_t since, const std::string& replay) {
+    const std::lock_guard lock(Mutex);
+    sqlite3_stmt* insert = InsertReplay.get();
+    sqlite3_reset(insert);
+    sqlite3_bind_text(insert, 1, result.Name.data(), int(result.Name.size()), SQLITE_TRANSIENT);
+    sqlite3_bind_int(insert, 2, result.Score);
+    sqlite3_bind_text(insert, 3, result.Country.data(), int(result.Country.size()),
+                      SQLITE_TRANSIENT);
+    sqlite3_bind_int64(insert, 4, since);
+    sqlite3_bind_blob(insert, 5, replay.data(), int(replay.size()), SQLITE_TRANSIENT);
+    if (sqlite3_step(insert) != SQLITE_DONE)
+        Fail("cannot store a replay");
+    if (sqlite3_changes(Database.get()) == 0)
+        return std::nullopt;
+    return sqlite3_last_insert_rowid(Database.get());
+}
+
+void TSqliteResultStore::RecordVerdict(int64_t id, TVerification verdict,
+                                       const std::string& reason) {
+    const std::lock_guard lock(Mutex);
+    sqlite3_stmt* update = UpdateVerdict.get();
+    sqlite3_reset(update);
+    sqlite3_bind_int64(update, 1, id);
+    sqlite3_bind_int(update, 2, static_cast<int>(verdict));
+    sqlite3_bind_text(update, 3, reason.data(), int(reason.size()), SQLITE_TRANSIENT);
+    if (sqlite3_step(update) != SQLITE_DONE)
+        Fail("cannot record a verdict");
+}
+
+std::optional<std::string> TSqliteResultStore::Replay(int64_t id) {
+    const std::lock_guard lock(Mutex);
+    sqlite3_stmt* select = SelectReplay.get();
+    sqlite3_reset(select);
+    sqlite3_bind_int64(select, 1, id);
+    const int step = sqlite3_step(select);
+    if (step == SQLITE_DONE)
+        return std::nullopt;
+    if (step != SQLITE_ROW)
+        Fail("cannot read a replay");
+    const auto* bytes = static_cast<const char*>(sqlite3_column_blob(select, 0));
+    return std::string(bytes ? bytes : "", size_t(sqlite3_column_bytes(select, 0)));
 }
 
 TSqliteResultStore::TStatement TSqliteResultStore::Prepare(const char* sql) {

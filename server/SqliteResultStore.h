@@ -18,7 +18,12 @@ public:
     explicit TSqliteResultStore(const std::string& path);
 
     void Add(const resultcode::TWorldResult& result, int64_t receivedAt) override;
-    std::vector<TStoredResult> Top(size_t count) override;
+    using TResultStore::Top;
+    std::vector<TStoredResult> Top(size_t count, bool verifiedOnly) override;
+    std::optional<int64_t> AttachReplay(const resultcode::TWorldResult& result, int64_t since,
+                                        const std::string& replay) override;
+    void RecordVerdict(int64_t id, TVerification verdict, const std::string& reason) override;
+    std::optional<std::string> Replay(int64_t id) override;
 
 private:
     struct TCloseDatabase {
@@ -38,6 +43,10 @@ private:
     std::unique_ptr<sqlite3, TCloseDatabase> Database;  // declared before the statements it owns
     TStatement Insert;
     TStatement SelectTop;
+    TStatement SelectTopVerified;
+    TStatement InsertReplay;
+    TStatement UpdateVerdict;
+    TStatement SelectReplay;
 };
 
 }  // namespace world

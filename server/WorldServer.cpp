@@ -4,6 +4,7 @@
 #include <iostream>
 #include <string_view>
 
+#include "server/ReplayRoutes.h"
 #include "server/WorldPage.h"
 #include "server/WorldRequest.h"
 
@@ -19,13 +20,31 @@ void AnswerText(httplib::Response& response, int status, const char* text) {
     response.set_content(text, "text/plain; charset=utf-8");
 }
 
+// The transport-free routes (server/ReplayRoutes.h) over this library.
+THttpRequest ExchangeOf(const httplib::Request& request) {
+    return {request.method, request.target, request.remote_addr, request.body};
+}
+
+void Respond(THttpAnswer answer, httplib::Response& response) {
+    response.status = answer.Status;
+    for (const auto& [name, value] : answer.Headers)
+        response.set_header(name, value);
+    response.set_content(std::move(answer.Body), answer.ContentType);
+}
+
+bool IsReplayUpload(const httplib::Request& request) {
+    return request.method == "POST" && request.path == ReplayPath;
+}
+
 }  // namespace
 
-TWorldServer::TWorldServer(TResultStore& store, uint32_t requestsPerMinute)
-    : Store(store), Limiter(requestsPerMinute) {
-    // The requests are GETs: no body at all is taken (413), and the query length is checked
-    // before decoding (414); the library itself stops at 8 KiB per request or header line.
-    Http.set_payload_max_length(0);
+TWorldServer::TWorldServer(TResultStore& store, TReplayVerifier& verifier,
+                           uint32_t requestsPerMinute)
+    : Store(store), Verifier(verifier), Limiter(requestsPerMinute) {
+    // The requests are GETs but for a replay's upload: no other takes a body (413), and the
+    // query length is checked before decoding (414); the library itself stops at 8 KiB per
+    // request or header line, and at MaxReplayUploadBytes for an upload's body.
+    Http.set_payload_max_length(MaxReplayUploadBytes);
     Http.set_pre_routing_handler(
         [this](const httplib::Request& request, httplib::Response& response) {
             if (!Limiter.Allow(request.remote_addr, std::time(nullptr))) {
@@ -35,7 +54,9 @@ TWorldServer::TWorldServer(TResultStore& store, uint32_t requestsPerMinute)
             // The library reads no body of a GET and would take one as the next request on the
             // connection; refuse it and hang up instead.
             const std::string length = request.get_header_value("Content-Length");
-            if ((!length.empty() && length != "0") || request.has_header("Transfer-Encoding")) {
+            const bool body =
+                (!length.empty() && length != "0") || request.has_header("Transfer-Encoding");
+            if (body && !IsReplayUpload(request)) {
                 response.set_header("Connection", "close");
                 AnswerText(response, 413, "No body is taken\n");
                 return httplib::Server::HandlerResponse::Handled;
@@ -49,6 +70,15 @@ TWorldServer::TWorldServer(TResultStore& store, uint32_t requestsPerMinute)
     Http.Get(R"(/cgi/version\.pl)",
              [this](const httplib::Request& request, httplib::Response& response) {
                  Answer(request, response);
+             });
+    Http.Post(std::string(ReplayPath), [this](const httplib::Request& request,
+                                              httplib::Response& response) {
+        Respond(AnswerReplayUpload(ExchangeOf(request), Store, Verifier, std::time(nullptr)),
+                response);
+    });
+    Http.Get(std::string(ReplayPath),
+             [this](const httplib::Request& request, httplib::Response& response) {
+                 Respond(AnswerReplayDownload(ExchangeOf(request), Store), response);
              });
 }
 
@@ -84,7 +114,9 @@ void TWorldServer::Answer(const httplib::Request& request, httplib::Response& re
             Store.Add(submit->Result, std::time(nullptr));
             return AnswerText(response, 200, "OK\n");
         }
-        response.set_content(RenderWorldPage(Store.Top(WorldPageSize)), "text/html; charset=utf-8");
+        const bool verifiedOnly = std::get<TShowPageRequest>(*parsed).VerifiedOnly;
+        response.set_content(RenderWorldPage(Store.Top(WorldPageSize, verifiedOnly), verifiedOnly),
+                             "text/html; charset=utf-8");
     } catch (const TStoreError& error) {
         std::cerr << "zorvex-world: " << error.what() << '\n';
         AnswerText(response, 503, "Storage unavailable\n");

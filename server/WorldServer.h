@@ -9,6 +9,7 @@
 #include <string>
 
 #include "server/RateLimiter.h"
+#include "server/ReplayVerifier.h"
 #include "server/ResultStore.h"
 
 namespace world {
@@ -16,7 +17,8 @@ namespace world {
 class TWorldServer {
 public:
     // requestsPerMinute: per client address, every kind of request counted; 0 means no limit.
-    TWorldServer(TResultStore& store, uint32_t requestsPerMinute);
+    // Replays sent beside results are paired with them and queued on verifier.
+    TWorldServer(TResultStore& store, TReplayVerifier& verifier, uint32_t requestsPerMinute);
 
     // Binds host:port, port 0 taking any free one; returns the port bound, or -1 on failure.
     int Bind(const std::string& host, int port);
@@ -29,6 +31,7 @@ private:
     void Answer(const httplib::Request& request, httplib::Response& response);
 
     TResultStore& Store;
+    TReplayVerifier& Verifier;
     TRateLimiter Limiter;
     httplib::Server Http;
 };

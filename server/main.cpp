@@ -11,8 +11,14 @@
 #include <thread>
 #include <vector>
 
+#include "server/ReplayVerifier.h"
 #include "server/ServerOptions.h"
 #include "server/WorldServer.h"
+
+namespace {
+// Replays waiting for their re-run, at most MaxReplayUploadBytes each.
+constexpr size_t ReplayQueueCapacity = 64;
+}  // namespace
 
 int main(int argc, char** argv) {
     const std::vector<std::string_view> arguments(argv + 1, argv + argc);
@@ -39,7 +45,11 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "zorvex-world: %s\n", error.what());
         return 1;
     }
-    world::TWorldServer server(*store, options.RequestsPerMinute);
+    // Replays are re-run from the game's data files in the working folder (Data/Res).
+    world::TReplayVerifier verifier(
+        *store, [](const world::TReplayJob& job) { return world::CheckReplay(job, {}); },
+        ReplayQueueCapacity);
+    world::TWorldServer server(*store, verifier, options.RequestsPerMinute);
     const int port = server.Bind(options.Host, options.Port);
     if (port < 0) {
         std::fprintf(stderr, "zorvex-world: cannot listen on %s:%d\n", options.Host.c_str(),

@@ -79,6 +79,15 @@ TAnswer TWorldServerProcess::Get(const std::string& target) const {
     return {result->status, result->body};
 }
 
+TAnswer TWorldServerProcess::Post(const std::string& target, const std::string& body) const {
+    httplib::Client client("127.0.0.1", ServerPort);
+    client.set_keep_alive(false);
+    const auto result = client.Post(target, body, "application/octet-stream");
+    if (!result)
+        return {};
+    return {result->status, result->body};
+}
+
 int TWorldServerProcess::Stop() {
     kill(Pid, SIGTERM);
     const int code = WaitForExit(Pid);

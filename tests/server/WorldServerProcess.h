@@ -29,6 +29,8 @@ public:
     int Port() const { return ServerPort; }
     // One GET of target ("/path?query") on its own connection.
     TAnswer Get(const std::string& target) const;
+    // One POST of body (application/octet-stream) to target.
+    TAnswer Post(const std::string& target, const std::string& body) const;
     // Sends SIGTERM and waits; the server's exit code (-1 when a signal or a sanitizer killed it).
     int Stop();
 
