@@ -9,6 +9,7 @@
 #include "ScriptedGame.h"
 #include "app/ReplayRerun.h"
 #include "app/ReplayRun.h"
+#include "platform/Keys.h"
 #include "replay/ReplayFile.h"
 #include "replay/ReplayFolder.h"
 
@@ -127,6 +128,41 @@ TEST(ReplayFile, RefusesDamagedForeignAndOtherRules) {
     TReplay noSuchShip = replay;
     noSuchShip.Start.Ship = 6;
     EXPECT_EQ(kindOf(EncodeReplay(noSuchShip)), damaged);
+}
+
+}  // namespace
+
+namespace {
+
+// A replays folder that cannot be made (a file stands in its place, as a read-only or full disk
+// would refuse it): every game's replay is lost, the player is told once, and the options and
+// high scores are saved as ever.
+TEST(ReplayFolder, AFolderThatTakesNoReplaysCostsOnlyTheReplays) {
+    GameHarness game;
+    ASSERT_TRUE(game.StartedUp());
+    std::ofstream(game.SaveFolder() + "/replays") << "not a folder";
+    game.Form().Options.Country = "Kept";
+    testing::internal::CaptureStderr();
+    for (int played = 0; played < 2; ++played) {
+        game.EnterRace();
+        game.Frames(140);  // the level caption
+        game.KeyDown(platform::vk::Escape);
+        game.Frame();
+        game.KeyUp(platform::vk::Escape);
+        game.KeyDown(platform::vk::Letter('Y'));
+        game.Frames(3);
+        game.KeyUp(platform::vk::Letter('Y'));
+        game.Frames(3);
+        ASSERT_FALSE(game.Form().Recorder.Recording()) << "game " << played << " did not end";
+        game.Form().Replays.Wait();
+    }
+    const std::string told = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(told.find("the replay is not kept"), told.rfind("the replay is not kept")) << told;
+    EXPECT_NE(told.find("the replay is not kept"), std::string::npos);
+    game.Form().Shutdown();
+    EXPECT_EQ(game.Form().ExitCode(), 0);
+    EXPECT_NE(ReadWhole(game.SaveFolder() + "/options").find("Kept"), std::string::npos);
+    EXPECT_FALSE(ReadWhole(game.SaveFolder() + "/hs").empty());
 }
 
 }  // namespace
