@@ -43,13 +43,9 @@ int Reduce(double x, double& r) {
     return static_cast<int>(quarter < 0 ? quarter + 4 : quarter);
 }
 
-}  // namespace
-
-double PortableSin(double radians) {
-    if (!std::isfinite(radians))
-        return 0;
-    double r = 0;
-    switch (Reduce(radians, r)) {
+// sin(quarter * pi/2 + r) for |r| <= pi/4.
+double SinOfQuarters(int quarter, double r) {
+    switch (quarter % 4) {
         case 0:
             return KernelSin(r);
         case 1:
@@ -61,20 +57,23 @@ double PortableSin(double radians) {
     }
 }
 
+}  // namespace
+
+double PortableSin(double radians) {
+    if (!std::isfinite(radians))
+        return 0;
+    double r = 0;
+    const int quarter = Reduce(radians, r);
+    return SinOfQuarters(quarter, r);
+}
+
+// cos x = sin(x + pi/2): one quarter turn further.
 double PortableCos(double radians) {
     if (!std::isfinite(radians))
         return 1;
     double r = 0;
-    switch (Reduce(radians, r)) {
-        case 0:
-            return KernelCos(r);
-        case 1:
-            return -KernelSin(r);
-        case 2:
-            return -KernelCos(r);
-        default:
-            return KernelSin(r);
-    }
+    const int quarter = Reduce(radians, r);
+    return SinOfQuarters(quarter + 1, r);
 }
 
 // fdlibm's arc tangent: the argument is brought near one of four points whose arc tangents are

@@ -53,14 +53,21 @@ TSqliteResultStore::TSqliteResultStore(const std::string& path) {
     SelectReplay = Prepare("SELECT replay FROM world_replays WHERE result_id = ?1");
 }
 
+namespace {
+// A result as the parameters 1, 2 and 3 of statement: name, score, country.
+void BindResult(sqlite3_stmt* statement, const resultcode::TWorldResult& result) {
+    sqlite3_reset(statement);
+    sqlite3_bind_text(statement, 1, result.Name.data(), int(result.Name.size()), SQLITE_TRANSIENT);
+    sqlite3_bind_int(statement, 2, result.Score);
+    sqlite3_bind_text(statement, 3, result.Country.data(), int(result.Country.size()),
+                      SQLITE_TRANSIENT);
+}
+}  // namespace
+
 void TSqliteResultStore::Add(const resultcode::TWorldResult& result, int64_t receivedAt) {
     const std::lock_guard lock(Mutex);
     sqlite3_stmt* insert = Insert.get();
-    sqlite3_reset(insert);
-    sqlite3_bind_text(insert, 1, result.Name.data(), int(result.Name.size()), SQLITE_TRANSIENT);
-    sqlite3_bind_int(insert, 2, result.Score);
-    sqlite3_bind_text(insert, 3, result.Country.data(), int(result.Country.size()),
-                      SQLITE_TRANSIENT);
+    BindResult(insert, result);
     sqlite3_bind_int64(insert, 4, receivedAt);
     if (sqlite3_step(insert) != SQLITE_DONE)
         Fail("cannot store a result");
@@ -92,11 +99,7 @@ std::optional<int64_t> TSqliteResultStore::AttachReplay(const resultcode::TWorld
                                                         int64_t since, const std::string& replay) {
     const std::lock_guard lock(Mutex);
     sqlite3_stmt* insert = InsertReplay.get();
-    sqlite3_reset(insert);
-    sqlite3_bind_text(insert, 1, result.Name.data(), int(result.Name.size()), SQLITE_TRANSIENT);
-    sqlite3_bind_int(insert, 2, result.Score);
-    sqlite3_bind_text(insert, 3, result.Country.data(), int(result.Country.size()),
-                      SQLITE_TRANSIENT);
+    BindResult(insert, result);
     sqlite3_bind_int64(insert, 4, since);
     sqlite3_bind_blob(insert, 5, replay.data(), int(replay.size()), SQLITE_TRANSIENT);
     if (sqlite3_step(insert) != SQLITE_DONE)
