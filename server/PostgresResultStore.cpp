@@ -57,6 +57,11 @@ constexpr const char* VerdictSql =
 constexpr const char* ReplayName = "select_replay";
 constexpr const char* ReplaySql =
     "SELECT encode(replay, 'hex') FROM world_replays WHERE result_id = $1";
+constexpr const char* PendingName = "select_pending";
+constexpr const char* PendingSql =
+    "SELECT w.id, w.name, w.score, w.country, encode(r.replay, 'hex')"
+    " FROM world_replays r JOIN world_results w ON w.id = r.result_id WHERE r.state = 1"
+    " ORDER BY w.id LIMIT $1";
 
 std::string ToHex(const std::string& bytes) {
     constexpr char Digits[] = "0123456789abcdef";
@@ -141,7 +146,8 @@ TPostgresResultStore::TConnection TPostgresResultStore::Connect(bool prepare) co
     for (const auto& [name, sql, parameters] :
          {std::tuple{InsertName, InsertSql, 4}, std::tuple{TopName, TopSql, 1},
           std::tuple{TopVerifiedName, TopVerifiedSql, 1}, std::tuple{AttachName, AttachSql, 5},
-          std::tuple{VerdictName, VerdictSql, 3}, std::tuple{ReplayName, ReplaySql, 1}}) {
+          std::tuple{VerdictName, VerdictSql, 3}, std::tuple{ReplayName, ReplaySql, 1},
+          std::tuple{PendingName, PendingSql, 1}}) {
         const TResult prepared(PQprepare(connection.get(), name, sql, parameters, nullptr));
         if (PQresultStatus(prepared.get()) != PGRES_COMMAND_OK)
             Fail(std::string("cannot prepare ") + sql, connection.get());
@@ -211,6 +217,19 @@ std::optional<std::string> TPostgresResultStore::Replay(int64_t id) {
     if (PQntuples(rows.get()) == 0)
         return std::nullopt;
     return FromHex(PQgetvalue(rows.get(), 0, 0));
+}
+
+std::vector<TReplayJob> TPostgresResultStore::PendingReplays(size_t count) {
+    const TLease lease(*this);
+    const TResult rows = Run(lease.Get(), PendingName, {std::to_string(count)}, PGRES_TUPLES_OK);
+    std::vector<TReplayJob> jobs;
+    for (int row = 0; row < PQntuples(rows.get()); ++row) {
+        const auto value = [&](int column) { return PQgetvalue(rows.get(), row, column); };
+        jobs.push_back({ParseNumber<int64_t>(value(0)),
+                        {value(1), ParseNumber<int32_t>(value(2)), value(3)},
+                        FromHex(value(4))});
+    }
+    return jobs;
 }
 
 }  // namespace world

@@ -27,6 +27,7 @@ public:
                                         const std::string& replay) override;
     void RecordVerdict(int64_t id, TVerification verdict, const std::string& reason) override;
     std::optional<std::string> Replay(int64_t id) override;
+    std::vector<TReplayJob> PendingReplays(size_t count) override;
 
 private:
     struct TFinish {

@@ -10,12 +10,6 @@
 
 namespace world {
 
-struct TReplayJob {
-    int64_t ResultId = 0;
-    resultcode::TWorldResult Claimed;  // the result the replay was sent for
-    std::string File;
-};
-
 struct TVerdict {
     TVerification State = TVerification::Rejected;
     std::string Reason;  // why it was rejected; empty when verified

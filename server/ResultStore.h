@@ -29,6 +29,13 @@ struct TStoredResult {
     TVerification Verification = TVerification::Unverified;
 };
 
+// A replay waiting for its verdict: the result it was sent with, and the file.
+struct TReplayJob {
+    int64_t ResultId = 0;
+    resultcode::TWorldResult Claimed;
+    std::string File;
+};
+
 struct TStoreError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
@@ -55,6 +62,9 @@ public:
     virtual void RecordVerdict(int64_t id, TVerification verdict, const std::string& reason) = 0;
     // The replay file of result id, or nullopt when it has none. Throws TStoreError.
     virtual std::optional<std::string> Replay(int64_t id) = 0;
+    // Up to count replays still pending, the oldest first: a server that stopped before their
+    // verdicts queues them again when it starts. Throws TStoreError.
+    virtual std::vector<TReplayJob> PendingReplays(size_t count) = 0;
 };
 
 // The store a database URL names: "sqlite:PATH" (the file is created when missing) or

@@ -51,6 +51,10 @@ TSqliteResultStore::TSqliteResultStore(const std::string& path) {
     UpdateVerdict =
         Prepare("UPDATE world_replays SET state = ?2, reason = ?3 WHERE result_id = ?1");
     SelectReplay = Prepare("SELECT replay FROM world_replays WHERE result_id = ?1");
+    SelectPending = Prepare(
+        "SELECT w.id, w.name, w.score, w.country, r.replay"
+        " FROM world_replays r JOIN world_results w ON w.id = r.result_id WHERE r.state = 1"
+        " ORDER BY w.id LIMIT ?1");
 }
 
 namespace {
@@ -133,6 +137,27 @@ std::optional<std::string> TSqliteResultStore::Replay(int64_t id) {
         Fail("cannot read a replay");
     const auto* bytes = static_cast<const char*>(sqlite3_column_blob(select, 0));
     return std::string(bytes ? bytes : "", size_t(sqlite3_column_bytes(select, 0)));
+}
+
+std::vector<TReplayJob> TSqliteResultStore::PendingReplays(size_t count) {
+    const std::lock_guard lock(Mutex);
+    sqlite3_stmt* select = SelectPending.get();
+    sqlite3_reset(select);
+    sqlite3_bind_int64(select, 1, int64_t(count));
+    std::vector<TReplayJob> jobs;
+    int step = SQLITE_ROW;
+    while ((step = sqlite3_step(select)) == SQLITE_ROW) {
+        const auto bytes = [&](int column) {
+            const auto* data = static_cast<const char*>(sqlite3_column_blob(select, column));
+            return std::string(data ? data : "", size_t(sqlite3_column_bytes(select, column)));
+        };
+        jobs.push_back({sqlite3_column_int64(select, 0),
+                        {bytes(1), sqlite3_column_int(select, 2), bytes(3)},
+                        bytes(4)});
+    }
+    if (step != SQLITE_DONE)
+        Fail("cannot read the pending replays");
+    return jobs;
 }
 
 TSqliteResultStore::TStatement TSqliteResultStore::Prepare(const char* sql) {

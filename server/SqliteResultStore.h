@@ -24,6 +24,7 @@ public:
                                         const std::string& replay) override;
     void RecordVerdict(int64_t id, TVerification verdict, const std::string& reason) override;
     std::optional<std::string> Replay(int64_t id) override;
+    std::vector<TReplayJob> PendingReplays(size_t count) override;
 
 private:
     struct TCloseDatabase {
@@ -47,6 +48,7 @@ private:
     TStatement InsertReplay;
     TStatement UpdateVerdict;
     TStatement SelectReplay;
+    TStatement SelectPending;
 };
 
 }  // namespace world

@@ -49,6 +49,13 @@ int main(int argc, char** argv) {
     world::TReplayVerifier verifier(
         *store, [](const world::TReplayJob& job) { return world::CheckReplay(job, {}); },
         ReplayQueueCapacity);
+    // Replays whose verdict a previous run did not reach.
+    try {
+        for (world::TReplayJob& job : store->PendingReplays(ReplayQueueCapacity))
+            verifier.Enqueue(std::move(job));
+    } catch (const world::TStoreError& error) {
+        std::fprintf(stderr, "zorvex-world: %s\n", error.what());
+    }
     world::TWorldServer server(*store, verifier, options.RequestsPerMinute);
     const int port = server.Bind(options.Host, options.Port);
     if (port < 0) {

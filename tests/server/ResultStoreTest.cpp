@@ -49,11 +49,17 @@ void CheckReplayPairing(const std::string& url) {
     ASSERT_TRUE(second && first);
     EXPECT_GT(*second, *first);
     EXPECT_EQ(store->AttachReplay({"Ace", 80, ""}, 500, bytes), std::nullopt);  // both taken
+    const auto pending = store->PendingReplays(1);                              // the oldest first
+    ASSERT_EQ(pending.size(), 1u);
+    EXPECT_EQ(pending[0].ResultId, *first);
+    EXPECT_EQ(pending[0].Claimed, (resultcode::TWorldResult{"Ace", 80, ""}));
+    EXPECT_EQ(pending[0].File, bytes + "1");
     store->RecordVerdict(*second, world::TVerification::Verified, "");
     store->RecordVerdict(*first, world::TVerification::Rejected, "edited");
     EXPECT_EQ(store->Replay(*second), bytes);
     EXPECT_EQ(store->Replay(*first), bytes + "1");
     EXPECT_EQ(store->Replay(*second + 100), std::nullopt);
+    EXPECT_TRUE(store->PendingReplays(10).empty());
 
     const auto all = store->Top(10);
     ASSERT_EQ(all.size(), 3u);
