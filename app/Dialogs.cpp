@@ -218,6 +218,7 @@ void TMForm::SendingFrame() {
         return;
     }
     if (Race) {
+        SentResult = {PlayerName, Race->State().Score, Options.Country};
         Online.SendWorldResult(PlayerName, Race->State().Score, Options.Country);
         if (Recorder.Recording())
             Online.SendWorldReplay(PlayerName, Race->State().Score, Options.Country,

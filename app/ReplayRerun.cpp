@@ -1,20 +1,9 @@
 #include "app/ReplayRerun.h"
 
-#include <string_view>
-
 #include "app/ReplayRun.h"
 #include "app/Zorvex_unit.h"
 #include "platform/headless/HeadlessBackend.h"
-
-namespace {
-
-// The inf= parameter of a sent result's address.
-std::string CodeOf(std::string_view url) {
-    const size_t at = url.find("inf=");
-    return at == std::string_view::npos ? "" : std::string(url.substr(at + 4));
-}
-
-}  // namespace
+#include "resultcode/ResultCode.h"
 
 TRerunOutcome RerunReplay(const TReplay& replay,
                           const std::function<bool(uint64_t framesRun)>& withinBudget) {
@@ -28,17 +17,16 @@ TRerunOutcome RerunReplay(const TReplay& replay,
         return outcome;
     }
     TReplayRun run(form, replay);
-    const auto& sent = backend.Http().Requests();
-    while (sent.empty() && !run.Finished()) {
+    while (!form.SentResult && !run.Finished()) {
         if (!withinBudget(run.FramesRun())) {
             outcome.End = TRerunOutcome::TEnd::OverBudget;
             break;
         }
         run.Step();
     }
-    if (!sent.empty()) {
+    if (form.SentResult) {
         outcome.End = TRerunOutcome::TEnd::Sent;
-        outcome.ResultCode = CodeOf(sent.front());
+        outcome.ResultCode = resultcode::Encode(resultcode::BuildMessage(*form.SentResult));
     }
     outcome.Reached = form.GameResult();
     outcome.FramesRun = run.FramesRun();

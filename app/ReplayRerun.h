@@ -1,7 +1,8 @@
 #pragma once
 // Re-runs a replay where nobody watches: a fresh game on the headless backend, drawing nothing and
-// touching no file, fed the replay's frames until it sends its result. What it sent is what the
-// rules gave for that play, whatever the file claims.
+// touching no file, fed the replay's frames until it sends its result (TMForm::SentResult: the
+// frame that starts sending sets it, whether the request then runs in the frame or beside it).
+// What it sent is what the rules gave for that play, whatever the file claims.
 
 #include <cstdint>
 #include <functional>

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "app/Zorvex_Consts_unit.h"
@@ -23,6 +24,7 @@
 #include "race/Race.h"
 #include "replay/ReplayFolder.h"
 #include "replay/ReplayRecorder.h"
+#include "resultcode/ResultMessage.h"
 #include "save/SavedData.h"
 #include "screens/HelpScreen.h"
 #include "screens/HighScoresScreen.h"
@@ -164,6 +166,8 @@ public:
     std::unique_ptr<TRace> Race;
     // Sending a result, the home page, the world page and play.url.
     TWorldOnline Online;
+    // The result this game sent last, as it was sent: what a replay's re-run checks.
+    std::optional<resultcode::TWorldResult> SentResult;
     // The game being played, recorded from the ship selection to its end, and the folder that
     // keeps the last and the best one.
     TReplayRecorder Recorder;
