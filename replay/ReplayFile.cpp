@@ -115,8 +115,12 @@ std::string PackFrames(const TReplay& replay) {
 void UnpackFrames(std::span<const uint8_t> bytes, uint32_t frameCount, TReplay& replay) {
     ByteReader in(bytes);
     replay.Frames.resize(frameCount);
-    for (TReplayFrame& frame : replay.Frames)
+    // The frame timer never measures less than 1 ms; the rules are never asked to run less.
+    for (TReplayFrame& frame : replay.Frames) {
         frame.LagCount = ReadVarI32(in, "a frame's lag");
+        if (frame.LagCount < 1)
+            throw DataFormatError("a frame's lag is below 1 ms");
+    }
     for (TReplayFrame& frame : replay.Frames)
         frame.Keys = in.U16();
     for (TReplayFrame& frame : replay.Frames)

@@ -128,6 +128,10 @@ TEST(ReplayFile, RefusesDamagedForeignAndOtherRules) {
     TReplay noSuchShip = replay;
     noSuchShip.Start.Ship = 6;
     EXPECT_EQ(kindOf(EncodeReplay(noSuchShip)), damaged);
+
+    TReplay timeBackwards = replay;
+    timeBackwards.Frames[1].LagCount = 0;
+    EXPECT_EQ(kindOf(EncodeReplay(timeBackwards)), damaged);
 }
 
 }  // namespace
