@@ -170,3 +170,30 @@ TEST(ReplayFolder, AFolderThatTakesNoReplaysCostsOnlyTheReplays) {
 }
 
 }  // namespace
+
+namespace {
+
+// The best game stays until a higher score comes; the last is always the last.
+TEST(ReplayFolder, KeepsTheLastGameAndTheBestByScore) {
+    GameHarness game(1, false);
+    TReplayFolder folder(game.SaveFolder());
+    const auto keep = [&](int32_t score) {
+        TReplay replay;
+        replay.Result = {"Ace", score, 1};
+        folder.Keep(replay);
+        folder.Wait();
+    };
+    const auto scoreOf = [&](const char* name) {
+        return DecodeReplay(ReadWhole(folder.Path() + "/" + name)).Result.Score;
+    };
+    keep(50);
+    keep(30);
+    EXPECT_EQ(scoreOf(TReplayFolder::LastName), 30);
+    EXPECT_EQ(scoreOf(TReplayFolder::BestName), 50);
+    keep(50);
+    keep(70);
+    EXPECT_EQ(scoreOf(TReplayFolder::BestName), 70);
+    EXPECT_EQ(scoreOf(TReplayFolder::LastName), 70);
+}
+
+}  // namespace
