@@ -3,7 +3,12 @@
 // instead of the screen's.
 
 #include "app/Zorvex_unit.h"
+
+#include <optional>
+#include <string>
+
 #include "engine/MyImageSprite.h"
+#include "replay/ReplayFile.h"
 #include "screens/MyCursor.h"
 
 namespace {
@@ -243,8 +248,15 @@ void TMForm::SendingFrame() {
     DrawCentred(QuestionStyle, "Sending...", 400, 279);
     if (SendingStep != 1) {
         SendingStep = 1;
-        if (Race)
-            Online.SendWorldResult(PlayerName, Race->State().Score, Options.Country);
+        if (Race) {
+            // A re-run of this game's replay stops here, at the result it sends.
+            SentResult = {PlayerName, Race->State().Score, Options.Country};
+            std::optional<std::string> replayFile;
+            if (Recorder.Recording())
+                replayFile = EncodeReplay(Recorder.Snapshot(GameResult()));
+            Online.SendWorldResult(PlayerName, Race->State().Score, Options.Country,
+                                   std::move(replayFile));
+        }
         return;
     }
     if (Online.Sending())
@@ -294,8 +306,7 @@ void TMForm::FinishGame() {
         OpenDialog(dkEnterName);
         return;
     }
-    if (Race)
-        Race->EndRace();
+    EndGame();
     MainMenu.EnterMainMenu(0, 1, true);
 }
 
@@ -303,8 +314,7 @@ void TMForm::FinishGame() {
 // highlighted and left for the high-score screen in the same frame, so no main button shows
 // highlighted there.
 void TMForm::EndGameToHighScores(int32_t mainItem) {
-    if (Race)
-        Race->EndRace();
+    EndGame();
     MainMenu.EnterMainMenu(0, mainItem, true);
     HighScoresScreen.Build();
 }

@@ -1,6 +1,9 @@
 // The frame: draw the tree, read the keys, run the screen's logic, sweep, time, present.
 
+#include <algorithm>
+
 #include "app/Zorvex_unit.h"
+#include "replay/ReplayKeyboard.h"
 
 void TMForm::IdleFrame() {
     if (!Active() || terminated_)
@@ -8,19 +11,37 @@ void TMForm::IdleFrame() {
     MDXTimerTimer(MDXTimer.Tick(Backend.NowMs()));
 }
 
+namespace {
+uint16_t Clamp16(int32_t value) {
+    return static_cast<uint16_t>(std::clamp(value, 0, int32_t{UINT16_MAX}));
+}
+}  // namespace
+
 void TMForm::MDXTimerTimer(int32_t lagCount) {
-    const int32_t previousMenuIndex = Menu.MenuIndex;
     if (!MDXDraw.CanDraw())
         return;
+    PlayFrame(lagCount, MDXInput, Clamp16(MDXTimer.FrameRate()), Clamp16(RefreshRate));
+    MDXDraw.Present();
+}
+
+void TMForm::PlayFrame(int32_t lagCount, platform::Keyboard& keyboard, uint16_t frameRate,
+                       uint16_t refreshRate) {
+    const int32_t previousMenuIndex = Menu.MenuIndex;
     MDXDraw.BackSurface().Clear(0x000000);
     MDXSpriteEngine.DrawAll();
-    Input.Poll(MDXInput);
+    Input.Poll(keyboard);
+    Recorder.AddFrame({.LagCount = lagCount,
+                       .Keys = HeldReplayKeys(keyboard),
+                       .FrameRate = frameRate,
+                       .RefreshRate = refreshRate},
+                      timingFrameRate_, timingRefreshRate_);
     RunScreenFrame(lagCount);
     if (Menu.MenuIndex != previousMenuIndex)
         MDXWaveList.PlaySound(SoundHighlightTick);
     MDXSpriteEngine.SweepDead();
-    Timing = ComputeFrameTiming(MDXTimer.FrameRate(), RefreshRate);
-    MDXDraw.Present();
+    Timing = ComputeFrameTiming(frameRate, refreshRate);
+    timingFrameRate_ = frameRate;
+    timingRefreshRate_ = refreshRate;
 }
 
 // An open dialog runs instead of the screen; the options texts still show under one.

@@ -137,6 +137,7 @@ void TMForm::ShipSelectItem(int32_t item) {
             ShipSelect.Leave();
             MainMenu.EnterMainMenu(0, 1, false);
             MainMenu.LeaveMainMenu();
+            StartRecording();
             StartRace();
             break;
         case 10:
@@ -213,6 +214,9 @@ void TMForm::HelpItem(int32_t item) {
 
 // No menu item answers during a race, only the dialogs.
 void TMForm::StartRace() {
+    // The race starts on a tree that holds nothing of the menus, whether it was chosen in an
+    // event or in a frame, played or replayed.
+    MDXSpriteEngine.SweepDead();
     Menu.MenuStart = 1;
     Menu.MenuEnd = 0;
     Menu.MenuIndex = 0;

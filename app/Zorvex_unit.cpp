@@ -5,7 +5,8 @@
 #include "app/RequiredAssets.h"
 #include "engine/FileOpenError.h"
 
-TMForm::TMForm(platform::Backend& backend, uint32_t randomSeed, const std::string& saveFolder)
+TMForm::TMForm(platform::Backend& backend, uint32_t randomSeed, const std::string& saveFolder,
+               TSaveUse saveUse)
     : Saved(saveFolder),
       Options(Saved.Options),
       BossKeys(Saved.BossKeys),
@@ -25,7 +26,9 @@ TMForm::TMForm(platform::Backend& backend, uint32_t randomSeed, const std::strin
       ShipSelect(ScreenContext),
       HighScoresScreen(ScreenContext, Saved.HighScores),
       HelpScreen(ScreenContext),
-      Online(backend) {
+      Online(backend),
+      Replays(saveFolder),
+      saveUse_(saveUse) {
     MDXSpriteEngine.Attach(&MDXDraw.BackSurface());
 }
 
@@ -37,14 +40,16 @@ TMForm::~TMForm() {
 bool TMForm::FormCreate() {
     Backend.RaisePriority();
     // A second copy on the same save folder would overwrite the first one's options and scores.
-    if (Saved.LockFolder() == TSaveFolderLock::TResult::HeldElsewhere) {
+    if (saveUse_ == TSaveUse::Own &&
+        Saved.LockFolder() == TSaveFolderLock::TResult::HeldElsewhere) {
         MDXDraw.ShowError("Zorvex", "Zorvex is already running.");
         return false;
     }
     // The random generator was seeded when the form was made; the display is open.
     if (!LoadResources())
         return false;
-    Saved.LoadAll();
+    if (saveUse_ != TSaveUse::None)
+        Saved.LoadAll();
     ApplyDisplayMode();
     ScreenKind = skNone;
     MainMenu.EnterMainMenu(1, 1, true);
@@ -97,6 +102,7 @@ void TMForm::PlayScreenMusic() {
 
 void TMForm::HandleEvent(const platform::InputEvent& event) {
     using platform::EventKind;
+    Recorder.AddEvent(event);
     switch (event.Kind) {
         case EventKind::KeyDown:
             FormKeyDown(event.Key, event.Shift);
@@ -176,13 +182,17 @@ void TMForm::Shutdown() {
     MDXSpriteEngine.SweepDead();
     // A capture still running gives the old boss key back, so the saved key is never lost.
     EndBossCapture();
+    const bool save = startedUp_ && saveUse_ == TSaveUse::Own;
+    // A game closed in the middle is kept as far as it went.
+    if (save && Recorder.Recording())
+        Replays.Keep(Recorder.Finish(GameResult()));
     // A start-up that failed never read the saved files; saving now would replace them with
     // defaults.
-    if (startedUp_ && !Saved.SaveAll()) {
+    if (save && !Saved.SaveAll()) {
         MDXDraw.ShowError("Zorvex", Saved.SaveFailure());
         exitCode_ = 1;
     }
-    if (startedUp_)
+    if (save)
         Online.OpenPlayShortcut();
     terminated_ = true;
 }

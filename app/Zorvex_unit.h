@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "app/Zorvex_Consts_unit.h"
@@ -21,6 +22,9 @@
 #include "platform/Backend.h"
 #include "platform/FrameTimer.h"
 #include "race/Race.h"
+#include "replay/ReplayFolder.h"
+#include "replay/ReplayRecorder.h"
+#include "resultcode/ResultMessage.h"
 #include "save/SavedData.h"
 #include "screens/HelpScreen.h"
 #include "screens/HighScoresScreen.h"
@@ -33,11 +37,17 @@
 class TMyCursor;
 class TMyImageSprite;
 
+// How a form uses its save folder: the game owns it (locks it, reads it, writes it at exit and
+// keeps its replays there); a replay being watched only reads the options and scores; a replay
+// re-run on the world server touches no file at all.
+enum class TSaveUse { Own, ReadOnly, None };
+
 class TMForm final : public TScreenHost, public TRaceHost {
 public:
     // saveFolder holds the options and high-score files.
     TMForm(platform::Backend& backend, uint32_t randomSeed,
-           const std::string& saveFolder = TSavedData::DefaultFolder);
+           const std::string& saveFolder = TSavedData::DefaultFolder,
+           TSaveUse saveUse = TSaveUse::Own);
     ~TMForm() override;
     TMForm(const TMForm&) = delete;
     TMForm& operator=(const TMForm&) = delete;
@@ -50,6 +60,18 @@ public:
     void IdleFrame();
     // The frame, lagCount ms after the previous one.
     void MDXTimerTimer(int32_t lagCount);
+    // The frame with everything it reads given, not yet presented: the keys come from keyboard,
+    // and the timing of the frames after it follows frameRate and refreshRate. A replay runs its
+    // frames here.
+    void PlayFrame(int32_t lagCount, platform::Keyboard& keyboard, uint16_t frameRate,
+                   uint16_t refreshRate);
+
+    // Replays (ReplayGames.cpp). Starts a recorded game as it started when it was played: its
+    // seed, timing, ship, the name and country it would send, and a local table that asks for
+    // the same score to enter it.
+    void StartReplayedGame(const TReplayStart& start);
+    // What the game being played has reached: the name it would send, its score and level.
+    TReplayResult GameResult() const;
 
     void HandleEvent(const platform::InputEvent& event);
 
@@ -144,6 +166,12 @@ public:
     std::unique_ptr<TRace> Race;
     // Sending a result, the home page, the world page and play.url.
     TWorldOnline Online;
+    // The result this game sent last, as it was sent: what a replay's re-run checks.
+    std::optional<resultcode::TWorldResult> SentResult;
+    // The game being played, recorded from the ship selection to its end, and the folder that
+    // keeps the last and the best one.
+    TReplayRecorder Recorder;
+    TReplayFolder Replays;
 
 private:
     // Loads the image and sound lists; false when one cannot be loaded (the error has been shown).
@@ -161,6 +189,12 @@ private:
     void MainMenuJump();
     void LeaveSubScreen();
     void StartRace();
+
+    // Replays (ReplayGames.cpp).
+    void StartRecording();
+    // Ends the game: its replay is kept and the race's sprites go.
+    void EndGame();
+    TReplayStart RecordingStart() const;
 
     // Dialog parts (Dialogs.cpp).
     bool CountDownDialog();
@@ -185,6 +219,10 @@ private:
     bool terminated_ = false;
     bool shutDown_ = false;
     bool startedUp_ = false;  // FormCreate ran to the end
+    TSaveUse saveUse_;
+    // The frame rate and refresh rate the current Timing was computed from.
+    uint16_t timingFrameRate_ = 0;
+    uint16_t timingRefreshRate_ = 60;
     int exitCode_ = 0;
     platform::WindowPlacement savedPlacement_;
     bool placementValid_ = false;

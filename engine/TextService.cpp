@@ -64,7 +64,8 @@ int32_t TTextService::TextHeight(const std::string& /*text*/) {
 
 void TTextService::DrawTextAt(const std::string& text, int32_t x, int32_t y, bool centreH,
                               bool centreV, bool outlined) {
-    if (text.empty())
+    // Rendering a text is the dearest drawing there is; nothing to do where nothing is drawn.
+    if (text.empty() || !surface_.Drawing())
         return;
     const platform::Font& font = SelectedFont();
     const TTextStyle& style = TextStyle(style_);

@@ -28,14 +28,23 @@ bool IsWebAddress(std::string_view url) {
     return http && plain && url.find("://") + 3 < url.size();
 }
 
+std::string ResultCode(const std::string& name, int32_t score, const std::string& country) {
+    return resultcode::Encode(resultcode::BuildMessage({name, score, country}));
+}
+
 }  // namespace
 
 void TWorldOnline::SendWorldResult(const std::string& name, int32_t score,
-                                   const std::string& country) {
-    const std::string message = resultcode::BuildMessage({name, score, country});
+                                   const std::string& country,
+                                   std::optional<std::string> replayFile) {
+    const std::string code = ResultCode(name, score, country);
+    // The result goes first: the server pairs a replay only with a result it already stored.
+    std::vector<platform::HttpRequest> requests = {{.Url = WorldResultUrl(WorldServer(), code)}};
+    if (replayFile)
+        requests.push_back(
+            {.Url = WorldReplayUrl(WorldServer(), code), .Body = std::move(replayFile)});
     sending_.reset();
-    sending_ = backend_.StartHttpJob(
-        {{.Url = WorldResultUrl(WorldServer(), resultcode::Encode(message))}});
+    sending_ = backend_.StartHttpJob(std::move(requests));
 }
 
 bool TWorldOnline::Sending() {

@@ -3,6 +3,7 @@
 // page and the world page in the browser, and opening "play.url" at exit.
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include <cstdint>
@@ -14,8 +15,11 @@ public:
     explicit TWorldOnline(platform::Backend& backend) : backend_(backend) {}
 
     // Starts sending the result in the background: one GET to the world server, whose answer is
-    // ignored; every failure is silent. A send still running is cancelled.
-    void SendWorldResult(const std::string& name, int32_t score, const std::string& country);
+    // ignored, then, when the game's replay file is given, one POST of it paired with the result
+    // by the result's code, so that the server can re-run the game and mark the result verified.
+    // Every failure is silent. A send still running is cancelled.
+    void SendWorldResult(const std::string& name, int32_t score, const std::string& country,
+                         std::optional<std::string> replayFile = std::nullopt);
     // True while the last send runs; asked once a frame. Destroying this object cancels it.
     bool Sending();
     void OpenHomePage();

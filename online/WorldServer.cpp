@@ -42,6 +42,10 @@ std::string WorldResultUrl(const std::string& server, const std::string& code) {
     return "http://" + server + "/cgi/version.pl?hs&prg=Zorvex&inf=" + code;
 }
 
+std::string WorldReplayUrl(const std::string& server, const std::string& code) {
+    return "http://" + server + "/replay?inf=" + code;
+}
+
 std::string WorldPageUrl(const std::string& server) {
     return "http://" + server + "/cgi/version.pl?prg=Zorvex&show&type=0";
 }

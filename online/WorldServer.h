@@ -14,5 +14,7 @@ std::string WorldServer();
 
 // The request that sends a result whose encoded message is code.
 std::string WorldResultUrl(const std::string& server, const std::string& code);
+// The request that sends the replay of the game whose result had this code (a POST of the file).
+std::string WorldReplayUrl(const std::string& server, const std::string& code);
 // The world high-score page.
 std::string WorldPageUrl(const std::string& server);

@@ -45,11 +45,24 @@ public:
     }
 
     std::optional<std::string> Get(const std::string& url, std::stop_token stop) override {
+        return Perform(url, nullptr, stop);
+    }
+    std::optional<std::string> Post(const std::string& url, const std::string& body,
+                                    std::stop_token stop) override {
+        return Perform(url, &body, stop);
+    }
+
+private:
+    // A GET, or a POST of *post.
+    std::optional<std::string> Perform(const std::string& url, const std::string* post,
+                                       const std::stop_token& stop) {
         const std::unique_ptr<CURL, CurlDeleter> curl(curl_easy_init());
         if (!curl)
             return std::nullopt;
         std::unique_ptr<curl_slist, HeaderListDeleter> headers;
-        for (const char* header : {"Accept: text/html, */*", "Content-Type: text/html"}) {
+        const char* contentType =
+            post ? "Content-Type: application/octet-stream" : "Content-Type: text/html";
+        for (const char* header : {"Accept: text/html, */*", contentType}) {
             curl_slist* list = curl_slist_append(headers.get(), header);  // the same head, or new
             if (!list)
                 return std::nullopt;
@@ -60,7 +73,13 @@ public:
         body.Limit = limits_.MaxBodyBytes;
         CURL* handle = curl.get();
         curl_easy_setopt(handle, CURLOPT_URL, url.c_str());
-        curl_easy_setopt(handle, CURLOPT_HTTPGET, 1L);
+        if (post) {
+            curl_easy_setopt(handle, CURLOPT_POSTFIELDS, post->data());
+            curl_easy_setopt(handle, CURLOPT_POSTFIELDSIZE_LARGE,
+                             static_cast<curl_off_t>(post->size()));
+        } else {
+            curl_easy_setopt(handle, CURLOPT_HTTPGET, 1L);
+        }
         curl_easy_setopt(handle, CURLOPT_PROTOCOLS_STR, "http,https");
         curl_easy_setopt(handle, CURLOPT_HTTPHEADER, headers.get());
         curl_easy_setopt(handle, CURLOPT_USERAGENT, "Zorvex");
@@ -76,13 +95,12 @@ public:
         curl_easy_setopt(handle, CURLOPT_WRITEDATA, &body);
         curl_easy_setopt(handle, CURLOPT_NOPROGRESS, 0L);
         curl_easy_setopt(handle, CURLOPT_XFERINFOFUNCTION, AbortWhenStopped);
-        curl_easy_setopt(handle, CURLOPT_XFERINFODATA, &stop);
+        curl_easy_setopt(handle, CURLOPT_XFERINFODATA, const_cast<std::stop_token*>(&stop));
         if (curl_easy_perform(handle) != CURLE_OK)
             return std::nullopt;
         return std::move(body.Bytes);
     }
 
-private:
     HttpLimits limits_;
 };
 

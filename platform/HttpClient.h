@@ -1,7 +1,7 @@
 #pragma once
-// A blocking HTTP GET, for the thread of an HttpJob (the game itself never waits for one). It never
-// blocks for long: the connection and the whole request have time-outs, the body the game reads is
-// capped, and a stop requested from another thread ends it.
+// Blocking HTTP requests, a GET or a POST of bytes, for the thread of an HttpJob (the game itself
+// never waits for one). They never block for long: the connection and the whole request have
+// time-outs, the body the game reads is capped, and a stop requested from another thread ends it.
 
 #include <chrono>
 #include <cstddef>
@@ -19,6 +19,9 @@ public:
     // error status, a broken transfer, a time-out, a body longer than the cap, or a stop
     // requested through stop (seen within about a second).
     virtual std::optional<std::string> Get(const std::string& url, std::stop_token stop) = 0;
+    // The same for a POST of body as application/octet-stream.
+    virtual std::optional<std::string> Post(const std::string& url, const std::string& body,
+                                            std::stop_token stop) = 0;
 };
 
 struct HttpLimits {
@@ -27,7 +30,7 @@ struct HttpLimits {
     size_t MaxBodyBytes = 64 * 1024;
 };
 
-// libcurl: GET only, over http or https, no proxy, cookies accepted, redirects not followed,
+// libcurl: GET and POST, over http or https, no proxy, cookies accepted, redirects not followed,
 // with the headers Accept "text/html, */*" and Content-Type "text/html".
 std::unique_ptr<HttpClient> CreateCurlHttpClient(const HttpLimits& limits = {});
 

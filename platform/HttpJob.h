@@ -10,9 +10,10 @@
 
 namespace platform {
 
-// One GET.
+// One GET, or a POST when it carries a body.
 struct HttpRequest {
     std::string Url;
+    std::optional<std::string> Body;  // sent as application/octet-stream
 };
 
 // A response body, or nullopt when the request failed (see HttpClient::Get).

@@ -53,12 +53,16 @@ void Surface::Clear(uint32_t rgb) {
 }
 
 void Surface::FillRect(const Rect& rect, uint32_t rgb) {
+    if (!drawing_)
+        return;
     SDL_SetRenderDrawColor(renderer_, (rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF, 0xFF);
     const SDL_Rect area = ToSdl(rect);
     SDL_RenderFillRect(renderer_, &area);
 }
 
 void Surface::Copy(const Picture& picture, const Rect& source, int x, int y) {
+    if (!drawing_)
+        return;
     const SDL_Rect from = ToSdl(source);
     const SDL_Rect to = {x, y, source.Width(), source.Height()};
     SDL_SetTextureAlphaMod(picture.Texture(), 255);
@@ -66,6 +70,8 @@ void Surface::Copy(const Picture& picture, const Rect& source, int x, int y) {
 }
 
 void Surface::CopyScaled(const Picture& picture, const Rect& source, const Rect& dest, int alpha) {
+    if (!drawing_)
+        return;
     const SDL_Rect from = ToSdl(source);
     const SDL_Rect to = ToSdl(dest);
     // A fade blends even an opaque picture.
@@ -82,6 +88,8 @@ void Surface::CopyScaled(const Picture& picture, const Rect& source, const Rect&
 void Surface::CopyRotated(const Picture& picture, const Rect& source, double x, double y,
                           double width, double height, double pivotX, double pivotY,
                           double degrees) {
+    if (!drawing_)
+        return;
     const SDL_Rect from = ToSdl(source);
     const SDL_FRect to = {static_cast<float>(x - pivotX), static_cast<float>(y - pivotY),
                           static_cast<float>(width), static_cast<float>(height)};

@@ -59,6 +59,11 @@ public:
     void CopyRotated(const Picture& picture, const Rect& source, double x, double y, double width,
                      double height, double pivotX, double pivotY, double degrees);
 
+    // Off, every drawing call above returns at once and the surface keeps its pixels: the world
+    // server re-runs games this way, where nobody looks and only the rules count.
+    void SetDrawing(bool on) { drawing_ = on; }
+    bool Drawing() const { return drawing_; }
+
     // Reads back what has been drawn: 0xRRGGBB.
     uint32_t ReadPixel(int x, int y) const;
     PixelImage ReadAll() const;
@@ -67,6 +72,7 @@ private:
     SDL_Renderer* renderer_;
     int width_;
     int height_;
+    bool drawing_ = true;
 };
 
 }  // namespace platform

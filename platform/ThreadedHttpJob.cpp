@@ -9,8 +9,14 @@ ThreadedHttpJob::ThreadedHttpJob(HttpClient& client, std::vector<HttpRequest> re
 
 void ThreadedHttpJob::Run(HttpClient& client, const std::vector<HttpRequest>& requests,
                           std::stop_token stop) {
-    for (const HttpRequest& request : requests)
-        answers_.push_back(stop.stop_requested() ? std::nullopt : client.Get(request.Url, stop));
+    for (const HttpRequest& request : requests) {
+        if (stop.stop_requested())
+            answers_.push_back(std::nullopt);
+        else if (request.Body)
+            answers_.push_back(client.Post(request.Url, *request.Body, stop));
+        else
+            answers_.push_back(client.Get(request.Url, stop));
+    }
     done_.store(true, std::memory_order_release);
 }
 

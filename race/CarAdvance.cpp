@@ -6,6 +6,7 @@
 #include <array>
 #include <cmath>
 
+#include "engine/PortableMath.h"
 #include "engine/Rounding.h"
 #include "race/Car.h"
 #include "race/HeadingMath.h"
@@ -57,7 +58,7 @@ constexpr int32_t FinishToStopRows = 100;
 // Point at angle (1/256 turn) and distance from (x, y), 0 pointing up.
 TPointD PointAt(double x, double y, double angle, double distance) {
     const double radians = angle * RadiansPerUnit;
-    return {x + std::sin(radians) * distance, y - std::cos(radians) * distance};
+    return {x + PortableSin(radians) * distance, y - PortableCos(radians) * distance};
 }
 
 }  // namespace
@@ -129,8 +130,8 @@ void TCar::ExplosionStep(int32_t slot) {
 
 void TCar::MoveStep(TOpponentSlot& ship) {
     const double radians = ship.Heading * RadiansPerUnit;
-    ship.X += std::sin(radians) * ship.Speed * 0.5 * FrameFactor();
-    ship.Y -= std::cos(radians) * ship.Speed * 0.5 * FrameFactor();
+    ship.X += PortableSin(radians) * ship.Speed * 0.5 * FrameFactor();
+    ship.Y -= PortableCos(radians) * ship.Speed * 0.5 * FrameFactor();
 }
 
 // The outline uses the player's ship type's scale, so every opponent shrinks alike.

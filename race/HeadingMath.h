@@ -4,6 +4,8 @@
 #include <cmath>
 #include <numbers>
 
+#include "engine/PortableMath.h"
+
 constexpr double RadiansPerUnit = 0.0245436953125;  // of 1/256 turn
 constexpr double UnitsPerRadian = 256 / 6.283186;
 
@@ -18,5 +20,5 @@ inline double ArcTanOfRatio(double numerator, double denominator) {
         return std::numbers::pi / 2;
     if (ratio <= -20)
         return -std::numbers::pi / 2;
-    return std::atan(ratio);
+    return PortableAtan(ratio);
 }

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/PortableMath.h"
 #include "engine/Rounding.h"
 #include "race/Projectiles.h"
 #include "race/RaceRank.h"
@@ -60,7 +61,7 @@ TPlayer::TPlayer(TGameServices& services, TRaceState& race, double x, double y)
     const double halfLength = Height / 2.0;
     const double halfWidth = model.HullWidth / 2.0;
     CornerRadius = std::sqrt(halfLength * halfLength + halfWidth * halfWidth);
-    CornerAngle = std::atan(halfWidth / halfLength) * TurnsPerRadian;
+    CornerAngle = PortableAtan(halfWidth / halfLength) * TurnsPerRadian;
 }
 
 void TPlayer::ReadControls(const TRaceControls& controls) {
@@ -130,8 +131,8 @@ void TPlayer::ComputeCorners() {
     const double front = CornerRadius * model.FrontCornerFactor;
     const double rear = CornerRadius * model.RearCornerFactor;
     const auto corner = [this](double angle, double radius) {
-        return TPointD{ShipCentreX + std::sin(angle * RadiansPerUnit) * radius,
-                       ShipCentreY - std::cos(angle * RadiansPerUnit) * radius};
+        return TPointD{ShipCentreX + PortableSin(angle * RadiansPerUnit) * radius,
+                       ShipCentreY - PortableCos(angle * RadiansPerUnit) * radius};
     };
     Corners = {corner(Heading - CornerAngle, front), corner(Heading + CornerAngle, front),
                corner(Heading + 128 - CornerAngle, rear),

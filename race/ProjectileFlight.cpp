@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "engine/PortableMath.h"
 #include "engine/Rounding.h"
 #include "race/HeadingMath.h"
 #include "race/OpponentShips.h"
@@ -44,8 +45,8 @@ TPointD PlayerWorld(const TRaceState& race) {
 void Fly(TProjectile& projectile, double frameFactor) {
     const double radians = projectile.Angle * RadiansPerUnit;
     const double step = projectile.Speed * frameFactor * 0.5;
-    projectile.X += std::sin(radians) * step;
-    projectile.Y -= std::cos(radians) * step;
+    projectile.X += PortableSin(radians) * step;
+    projectile.Y -= PortableCos(radians) * step;
     if (!IsAsteroid(projectile.Kind))
         return;
     projectile.Anim += AsteroidTurning * frameFactor;

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "engine/PortableMath.h"
 #include "race/Player.h"
 #include "race/ScrollBackground.h"
 
@@ -14,7 +15,7 @@ void TRaceState::CountCollisionFrame() {
 // Heading right moves the track left under the ship; forward moves it down.
 void TRaceState::FollowPlayer() {
     const double radians = Player->Heading * 2 * std::numbers::pi / 256;
-    ScrollVelocity = {-std::sin(radians) * Player->Speed, std::cos(radians) * Player->Speed};
+    ScrollVelocity = {-PortableSin(radians) * Player->Speed, PortableCos(radians) * Player->Speed};
 }
 
 double TRaceState::PlayerWorldY() const {

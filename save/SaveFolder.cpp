@@ -44,11 +44,11 @@ std::string TSaveFolder::StagedName(std::string_view name) {
     return std::string(name) + ".new";
 }
 
-std::optional<std::string> TSaveFolder::Read(std::string_view name) const {
+std::optional<std::string> TSaveFolder::Read(std::string_view name, size_t maxBytes) const {
     std::ifstream in(FilePath(name), std::ios::binary);
     if (!in)
         return std::nullopt;
-    std::string bytes(MaxFileBytes, '\0');
+    std::string bytes(maxBytes, '\0');
     in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     bytes.resize(static_cast<size_t>(in.gcount()));
     return bytes;

@@ -15,9 +15,9 @@ public:
 
     static std::string StagedName(std::string_view name);
 
-    // The file's bytes, at most MaxFileBytes of them, or nullopt when it cannot be opened for
+    // The file's bytes, at most maxBytes of them, or nullopt when it cannot be opened for
     // reading (then it counts as missing).
-    std::optional<std::string> Read(std::string_view name) const;
+    std::optional<std::string> Read(std::string_view name, size_t maxBytes = MaxFileBytes) const;
 
     // Writes "<name>.new", creating the folder if needed. On failure nothing is left behind, the
     // answer is false and Failure() says what went wrong.
@@ -35,7 +35,8 @@ public:
     // staged "<name>.new"), the folder and the reason.
     const std::string& Failure() const { return failure_; }
 
-    // Far more than the game ever writes (about 300 bytes); what lies beyond is not read.
+    // Far more than the options and high-score files ever hold (about 300 bytes); what lies
+    // beyond is not read.
     static constexpr size_t MaxFileBytes = 4096;
 
 private:

@@ -3,6 +3,7 @@
 // of the store. A result this server stored makes the next view read the store again, so a player
 // who sent one sees it at once.
 
+#include <array>
 #include <atomic>
 #include <chrono>
 #include <mutex>
@@ -17,8 +18,9 @@ public:
     // playLink: the address of the browser game the page links to; empty for none.
     TCachedWorldPage(TResultStore& store, std::string playLink);
 
-    // The page; throws TStoreError when the store cannot be read.
-    std::string Get();
+    // The page of every result, or of the verified ones only; throws TStoreError when the store
+    // cannot be read.
+    std::string Get(bool verifiedOnly);
     // Called after a result was stored; never waits for a page being rendered.
     void Invalidate() { ++Generation; }
 
@@ -28,11 +30,14 @@ private:
     TResultStore& Store;
     const std::string PlayLink;
     std::atomic<uint64_t> Generation = 0;
+    struct TRenderedPage {
+        std::string Page;
+        uint64_t Generation = 0;
+        TClock::time_point RenderedAt;
+        bool Rendered = false;
+    };
     std::mutex Mutex;
-    std::string Page;
-    uint64_t PageGeneration = 0;
-    TClock::time_point RenderedAt;
-    bool Rendered = false;
+    std::array<TRenderedPage, 2> Pages;  // every result, the verified ones
 };
 
 }  // namespace world

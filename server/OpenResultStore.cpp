@@ -17,3 +17,20 @@ std::unique_ptr<TResultStore> OpenResultStore(const std::string& url) {
 }
 
 }  // namespace world
+
+namespace world {
+
+TVerification VerificationOf(int64_t stored) {
+    switch (stored) {
+        case 1:
+            return TVerification::Pending;
+        case 2:
+            return TVerification::Verified;
+        case 3:
+            return TVerification::Rejected;
+        default:
+            return TVerification::Unverified;
+    }
+}
+
+}  // namespace world

@@ -21,7 +21,13 @@ public:
     explicit TPostgresResultStore(std::string url);
 
     void Add(const resultcode::TWorldResult& result, int64_t receivedAt) override;
-    std::vector<TStoredResult> Top(size_t count) override;
+    using TResultStore::Top;
+    std::vector<TStoredResult> Top(size_t count, bool verifiedOnly) override;
+    std::optional<int64_t> AttachReplay(const resultcode::TWorldResult& result, int64_t since,
+                                        const std::string& replay) override;
+    void RecordVerdict(int64_t id, TVerification verdict, const std::string& reason) override;
+    std::optional<std::string> Replay(int64_t id) override;
+    std::vector<TReplayJob> PendingReplays(size_t count) override;
 
 private:
     struct TFinish {

@@ -1,15 +1,17 @@
 #pragma once
 // The embedded store: one SQLite file in write-ahead-log mode, created on first start. Results are
 // written through one connection, those that arrive while a commit runs together in the next
-// transaction (one sync for all), and are on disk (fsync'ed) before Add returns;
-// the page is read through a second, read-only connection, which in WAL mode never waits for a
-// write (nor for another process's write lock).
+// transaction (one sync for all), and are on disk (fsync'ed) before Add returns; replays and
+// their verdicts are written through the same connection. The page and the replays are read
+// through a second, read-only connection, which in WAL mode never waits for a write (nor for
+// another process's write lock).
 
 #include <sqlite3.h>
 
 #include <condition_variable>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -23,7 +25,13 @@ public:
     explicit TSqliteResultStore(const std::string& path);
 
     void Add(const resultcode::TWorldResult& result, int64_t receivedAt) override;
-    std::vector<TStoredResult> Top(size_t count) override;
+    using TResultStore::Top;
+    std::vector<TStoredResult> Top(size_t count, bool verifiedOnly) override;
+    std::optional<int64_t> AttachReplay(const resultcode::TWorldResult& result, int64_t since,
+                                        const std::string& replay) override;
+    void RecordVerdict(int64_t id, TVerification verdict, const std::string& reason) override;
+    std::optional<std::string> Replay(int64_t id) override;
+    std::vector<TReplayJob> PendingReplays(size_t count) override;
 
 private:
     struct TCloseDatabase {
@@ -57,11 +65,17 @@ private:
     std::condition_variable BatchEnded;
     std::shared_ptr<TBatch> OpenBatch;  // the one new results join
     bool Writing = false;               // a thread is writing a batch
+    std::mutex WriterMutex;             // one transaction or statement at a time on Writer
     TDatabase Writer;                   // declared before the statements it owns
     TStatement Insert;
+    TStatement InsertReplay;
+    TStatement UpdateVerdict;
     std::mutex ReadMutex;
     TDatabase Reader;
     TStatement SelectTop;
+    TStatement SelectTopVerified;
+    TStatement SelectReplay;
+    TStatement SelectPending;
 };
 
 }  // namespace world

@@ -20,6 +20,27 @@ std::string Cell(std::string_view text) {
     return "<td>" + EscapeHtml(text) + "</td>";
 }
 
+// The replay's state, and the link to download it when there is one.
+std::string ReplayCell(const TStoredResult& stored) {
+    const char* state = "";
+    switch (stored.Verification) {
+        case TVerification::Unverified:
+            return "<td></td>";
+        case TVerification::Pending:
+            state = "checking";
+            break;
+        case TVerification::Verified:
+            state = "&#10004; verified";
+            break;
+        case TVerification::Rejected:
+            state = "rejected";
+            break;
+    }
+    const bool verified = stored.Verification == TVerification::Verified;
+    return std::string("<td") + (verified ? " class=\"verified\"" : "") + ">" + state +
+           " <a href=\"/replay?id=" + std::to_string(stored.Id) + "\">replay</a></td>";
+}
+
 }  // namespace
 
 std::string EscapeHtml(std::string_view text) {
@@ -60,23 +81,30 @@ constexpr const char* PageStyle =
     "th, td { padding: 0.3em 1em; }\n"
     "tr:nth-child(even) td { background: #161a2e; }\n"
     "td:nth-child(3) { text-align: right; font-variant-numeric: tabular-nums; }\n"
+    "td.verified { color: #7fe08a; }\n"
+    "a { color: #8fc7ff; }\n"
     "</style>\n";
 
-std::string RenderWorldPage(const std::vector<TStoredResult>& results, std::string_view playLink) {
+std::string RenderWorldPage(const std::vector<TStoredResult>& results, bool verifiedOnly,
+                            std::string_view playLink) {
     std::string page =
         "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"><title>Zorvex world high scores"
         "</title>\n<meta name=\"viewport\" content=\"width=device-width\">\n" +
         std::string(PageStyle) + "</head>\n<body><h1>Zorvex world high scores</h1>\n";
     if (!playLink.empty())
         page += "<p><a href=\"" + EscapeHtml(playLink) + "\">Play in your browser</a></p>\n";
+    page += verifiedOnly ? "<p>Verified results only. <a href=\"/cgi/version.pl?prg=Zorvex&amp;"
+                           "show&amp;type=0\">Show all results</a></p>\n"
+                         : "<p><a href=\"/cgi/version.pl?prg=Zorvex&amp;show&amp;type=0&amp;"
+                           "verified=1\">Show verified results only</a></p>\n";
     page +=
-        "<table>\n"
-        "<tr><th>Place</th><th>Name</th><th>Score</th><th>Country</th><th>Date</th></tr>\n";
+        "<table>\n<tr><th>Place</th><th>Name</th><th>Score</th><th>Country</th><th>Date</th>"
+        "<th>Replay</th></tr>\n";
     size_t place = 0;
     for (const TStoredResult& stored : results) {
         page += "<tr>" + Cell(std::to_string(++place)) + Cell(stored.Result.Name) +
                 Cell(std::to_string(stored.Result.Score)) + Cell(stored.Result.Country) +
-                Cell(FormatDate(stored.ReceivedAt)) + "</tr>\n";
+                Cell(FormatDate(stored.ReceivedAt)) + ReplayCell(stored) + "</tr>\n";
     }
     page += "</table>\n</body></html>\n";
     return page;

@@ -56,10 +56,15 @@ bool AreExactly(const std::vector<TParameter>& parameters, const std::array<TPar
 }  // namespace
 
 std::optional<TWorldRequest> ParseWorldRequest(std::string_view path, std::string_view query) {
-    // Both kinds have exactly three parameters.
-    if (path != WorldPath || std::count(query.begin(), query.end(), '&') != 2)
+    // Both kinds have exactly three parameters; the page of verified results one more.
+    const auto separators = std::count(query.begin(), query.end(), '&');
+    if (path != WorldPath || separators < 2 || separators > 3)
         return std::nullopt;
     const std::vector<TParameter> parameters = SplitQuery(query);
+    const std::array<TParameter, 4> verifiedPage = {
+        {{"prg", ProgramName}, {"show", std::nullopt}, {"type", "0"}, {"verified", "1"}}};
+    if (AreExactly(parameters, verifiedPage))
+        return TShowPageRequest{true};
 
     const std::array<TParameter, 3> showPage = {
         {{"prg", ProgramName}, {"show", std::nullopt}, {"type", "0"}}};

@@ -17,7 +17,9 @@ inline constexpr std::string_view WorldPath = "/cgi/version.pl";
 // ones before parsing them.
 inline constexpr size_t MaxQueryLength = 512;
 
-struct TShowPageRequest {};
+struct TShowPageRequest {
+    bool VerifiedOnly = false;  // "&verified=1": only results whose replay re-ran to them
+};
 struct TSubmitRequest {
     resultcode::TWorldResult Result;
 };
@@ -27,7 +29,7 @@ using TWorldRequest = std::variant<TShowPageRequest, TSubmitRequest>;
 // The request behind path and query, or nullopt when it is neither
 //     hs&prg=Zorvex&inf=<code of a valid result message>
 // nor
-//     prg=Zorvex&show&type=0
+//     prg=Zorvex&show&type=0    (optionally with &verified=1)
 // (parameters in any order, each exactly once, nothing else).
 std::optional<TWorldRequest> ParseWorldRequest(std::string_view path, std::string_view query);
 

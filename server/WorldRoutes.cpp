@@ -3,6 +3,7 @@
 #include <ctime>
 #include <iostream>
 
+#include "server/ReplayRoutes.h"
 #include "server/WorldRequest.h"
 
 namespace world {
@@ -11,15 +12,27 @@ bool TWorldRoutes::TRoute::Serves(std::string_view path) const {
     return Path.ends_with('/') ? path.starts_with(Path) : path == Path;
 }
 
-TWorldRoutes::TWorldRoutes(TResultStore& store, uint32_t requestsPerMinute,
-                           const std::filesystem::path& webFolder)
+TWorldRoutes::TWorldRoutes(TResultStore& store, TReplayVerifier& verifier,
+                           uint32_t requestsPerMinute, const std::filesystem::path& webFolder)
     : Store(store),
+      Verifier(verifier),
       Limiter(requestsPerMinute),
       WebFiles(webFolder.empty() ? std::nullopt : std::optional<TWebFiles>(webFolder)),
       Page(store, webFolder.empty() ? "" : std::string(WebPrefix)) {
     const auto world = [this](const THttpRequest& request) { return AnswerWorldRequest(request); };
+    const auto uploadReplay = [this](const THttpRequest& request) {
+        return AnswerReplayUpload(request, Store, Verifier, std::time(nullptr));
+    };
+    const auto downloadReplay = [this](const THttpRequest& request) {
+        return AnswerReplayDownload(request, Store);
+    };
     Routes = {
         {.Method = "GET", .Path = WorldPath, .Answer = world},
+        {.Method = "POST",
+         .Path = ReplayPath,
+         .MaxBody = MaxReplayUploadBytes,
+         .Answer = uploadReplay},
+        {.Method = "GET", .Path = ReplayPath, .Answer = downloadReplay},
     };
     if (WebFiles) {
         const auto files = [this](const THttpRequest& request) {
@@ -86,7 +99,7 @@ THttpAnswer TWorldRoutes::AnswerWorldRequest(const THttpRequest& request) {
         }
         THttpAnswer page;
         page.ContentType = "text/html; charset=utf-8";
-        page.Body = Page.Get();
+        page.Body = Page.Get(std::get<TShowPageRequest>(*parsed).VerifiedOnly);
         return page;
     } catch (const TStoreError& error) {
         std::cerr << "zorvex-world: " << error.what() << '\n';

@@ -13,6 +13,7 @@
 #include "server/CachedWorldPage.h"
 #include "server/HttpExchange.h"
 #include "server/RateLimiter.h"
+#include "server/ReplayVerifier.h"
 #include "server/ResultStore.h"
 #include "server/WebFiles.h"
 
@@ -23,7 +24,8 @@ public:
     // requestsPerMinute: per client address, every request but the browser build's files
     // counted; 0 means no limit. webFolder: the browser build served under /play/, none when
     // empty (throws std::runtime_error when it is not a folder).
-    TWorldRoutes(TResultStore& store, uint32_t requestsPerMinute,
+    // verifier: where uploaded replays wait for their re-run.
+    TWorldRoutes(TResultStore& store, TReplayVerifier& verifier, uint32_t requestsPerMinute,
                  const std::filesystem::path& webFolder = {});
 
     size_t BodyLimit(std::string_view method, std::string_view path) const override;
@@ -45,6 +47,7 @@ private:
     THttpAnswer AnswerWorldRequest(const THttpRequest& request);
 
     TResultStore& Store;
+    TReplayVerifier& Verifier;
     TRateLimiter Limiter;
     std::optional<TWebFiles> WebFiles;
     TCachedWorldPage Page;

@@ -8,12 +8,15 @@
 #include <sys/resource.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdio>
 #include <stdexcept>
 #include <vector>
 
 #include "server/HttpTransport.h"
 #include "server/ListenSocket.h"
+#include "server/ReplayCheck.h"
+#include "server/ReplayVerifier.h"
 #include "server/ServerOptions.h"
 #include "server/WorldRoutes.h"
 
@@ -22,6 +25,8 @@ namespace {
 // Descriptors kept for the store, logs and libraries; the rest may hold connections.
 constexpr rlim_t ReservedDescriptors = 64;
 constexpr rlim_t MaxConnections = 10000;
+// Replays waiting for their re-run, at most MaxReplayUploadBytes each.
+constexpr size_t ReplayQueueCapacity = 64;
 
 // Raises the open-file limit as far as allowed and returns how many connections fit in it.
 unsigned ConnectionCapacity() {
@@ -60,7 +65,17 @@ int main(int argc, char** argv) {
 
     try {
         const auto store = world::OpenResultStore(options.DatabaseUrl);
-        world::TWorldRoutes routes(*store, options.RequestsPerMinute, options.WebFolder);
+        // Replays are re-run from the game's data files in the working folder (Data/Res).
+        world::TReplayVerifier verifier(
+            *store,
+            [](const world::TReplayJob& job, const std::atomic<bool>& stop) {
+                return world::CheckReplay(job, {}, stop);
+            },
+            ReplayQueueCapacity);
+        // Replays whose verdict a previous run did not reach.
+        for (world::TReplayJob& job : store->PendingReplays(ReplayQueueCapacity))
+            verifier.Enqueue(std::move(job));
+        world::TWorldRoutes routes(*store, verifier, options.RequestsPerMinute, options.WebFolder);
         const auto listening = world::OpenListenSocket(options.Host, options.Port);
         if (const auto* error = std::get_if<std::string>(&listening))
             throw std::runtime_error(*error);

@@ -22,8 +22,7 @@ private:
 }  // namespace
 
 std::unique_ptr<HttpJob> HeadlessHttp::Start(std::vector<HttpRequest> requests) {
-    for (const HttpRequest& request : requests)
-        requests_.push_back(request.Url);
+    requests_.insert(requests_.end(), requests.begin(), requests.end());
     if (passOn_)
         return std::make_unique<ThreadedHttpJob>(*passOn_, std::move(requests));
     return std::make_unique<UnansweredJob>(requests.size(), held_);

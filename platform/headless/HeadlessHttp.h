@@ -23,10 +23,11 @@ public:
     void HoldJobs() { held_ = std::make_shared<bool>(true); }
     // Ends the held jobs, with no answers, and holds no more.
     void EndHeldJobs();
-    const std::vector<std::string>& Requests() const { return requests_; }
+    // Every request of every job, in order.
+    const std::vector<HttpRequest>& Requests() const { return requests_; }
 
 private:
-    std::vector<std::string> requests_;
+    std::vector<HttpRequest> requests_;
     std::unique_ptr<HttpClient> passOn_;
     std::shared_ptr<bool> held_;  // true while the jobs started under it are held
 };

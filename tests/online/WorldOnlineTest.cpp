@@ -86,19 +86,25 @@ TEST(HttpJob, MakesItsRequestsInOrderOnItsThreadAndAnswersEach) {
     EXPECT_TRUE(late.LastRequest().starts_with("GET /second "));
 }
 
-TEST(WorldOnline, TheSentResultDecodesToTheNameScoreAndCountryOnTheChosenServer) {
+TEST(WorldOnline,
+     TheSentResultDecodesToTheNameScoreAndCountryAndItsReplayFollowsOnTheChosenServer) {
     const TWorldServerVariable server("127.0.0.1:9");
     GameHarness game;
     ASSERT_TRUE(game.StartedUp());
-    game.Form().Online.SendWorldResult("Ace 7", 7500, "New Zealand");
+    game.Form().Online.SendWorldResult("Ace 7", 7500, "New Zealand", "replay bytes");
     const auto& requests = game.Backend().Http().Requests();
-    ASSERT_EQ(requests.size(), 1u);
+    ASSERT_EQ(requests.size(), 2u);
     const std::string prefix = "http://127.0.0.1:9/cgi/version.pl?hs&prg=Zorvex&inf=";
-    ASSERT_TRUE(requests[0].starts_with(prefix)) << requests[0];
-    const auto message = resultcode::Decode(requests[0].substr(prefix.size()));
+    ASSERT_TRUE(requests[0].Url.starts_with(prefix)) << requests[0].Url;
+    EXPECT_FALSE(requests[0].Body) << "the result is a GET";
+    const std::string code = requests[0].Url.substr(prefix.size());
+    const auto message = resultcode::Decode(code);
     ASSERT_TRUE(message);
     EXPECT_EQ(resultcode::ParseMessage(*message),
               (resultcode::TWorldResult{"Ace 7", 7500, "New Zealand"}));
+    // The replay follows, paired with the result by the same code.
+    EXPECT_EQ(requests[1].Url, "http://127.0.0.1:9/replay?inf=" + code);
+    EXPECT_EQ(requests[1].Body, "replay bytes");
 }
 
 TEST(WorldOnline, TheServerVariableMustBeAHostOrHostAndPort) {
@@ -179,7 +185,8 @@ TEST(WorldOnline, FramesRunOnWhileTheServerHoldsTheAnswerAndTheTableOpensAfterIt
     EXPECT_GT(screen.FrameCount() - *frameWhenReceived, 10);
     EXPECT_EQ(form.DialogKind, dkNone);
     EXPECT_EQ(form.ScreenKind, skHighScores);
-    EXPECT_TRUE(server.LastRequest().starts_with("GET /cgi/version.pl?hs&prg=Zorvex&inf="));
+    EXPECT_TRUE(server.LastRequest().starts_with("POST /replay?inf="))
+        << "the result, then its replay";
 }
 
 TEST(WorldOnline, AGameClosedWhileSendingCancelsTheRequestInsteadOfWaitingForIt) {

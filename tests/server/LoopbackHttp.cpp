@@ -57,4 +57,11 @@ TAnswer HttpGet(int port, const std::string& target, const char* from) {
     return Exchange(port, "GET " + target + " HTTP/1.1\r\nHost: 127.0.0.1\r\n\r\n", from);
 }
 
+TAnswer HttpPost(int port, const std::string& target, const std::string& body) {
+    return Exchange(port, "POST " + target +
+                              " HTTP/1.1\r\nHost: 127.0.0.1\r\n"
+                              "Content-Type: application/octet-stream\r\nContent-Length: " +
+                              std::to_string(body.size()) + "\r\n\r\n" + body);
+}
+
 }  // namespace worldtest

@@ -23,5 +23,7 @@ TAnswer Exchange(int port, const std::string& request, const char* from = "127.0
 
 // A plain GET of target ("/path?query").
 TAnswer HttpGet(int port, const std::string& target, const char* from = "127.0.0.1");
+// A POST of body (application/octet-stream) to target.
+TAnswer HttpPost(int port, const std::string& target, const std::string& body);
 
 }  // namespace worldtest

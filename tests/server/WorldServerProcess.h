@@ -28,6 +28,10 @@ public:
     pid_t ProcessId() const { return Pid; }
     // One GET of target ("/path?query") on its own connection.
     TAnswer Get(const std::string& target) const { return HttpGet(ServerPort, target); }
+    // One POST of body (application/octet-stream) to target.
+    TAnswer Post(const std::string& target, const std::string& body) const {
+        return HttpPost(ServerPort, target, body);
+    }
     // Sends SIGTERM and waits; the server's exit code (-1 when a signal or a sanitizer killed it,
     // -2 when it did not end within 20 s and was killed).
     int Stop();

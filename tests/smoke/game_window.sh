@@ -85,14 +85,17 @@ with open("Data/Save/options", "wb") as options:
 PY
 }
 
-# reach_send_question <name>: from the main menu a race is started and left at once, and name is
-# typed in the name entry; "Send the result to World's Highscores page?" is open. The saved table
-# must take a score of 0 (write_low_table).
+# reach_send_question <name>: from the main menu a race is started, driven for a moment with
+# real keys and left, and name is typed in the name entry; "Send the result to World's
+# Highscores page?" is open. The saved table must take a score of 0 (write_low_table).
 reach_send_question() {
     sleep 2           # the intro
     key Return        # ship selection
     key Return        # start
     sleep 2.5         # the level caption
+    xdotool keydown --window "$window" Up; sleep 1.5
+    xdotool keydown --window "$window" Left; sleep 0.4; xdotool keyup --window "$window" Left
+    sleep 1; xdotool keyup --window "$window" Up
     key Escape y      # "Exit to menu?" Yes
     xdotool type --window "$window" --delay 80 "$1"
     key Return        # the name
