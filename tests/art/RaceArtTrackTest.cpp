@@ -126,10 +126,10 @@ TEST(RaceArtTrack, EveryPixelAShipCollidesInIsDrawnAsOpaqueWall) {
 
 TEST(RaceArtTrack, WallThatDoesNotCollideOnlyJoinsTheBandUp) {
     // Lit wall away from a piece's collision shape is drawn only where the band runs on through a
-    // bend's corner piece (codes 4, 10, 13 and 16 do not collide at all), on the mount of the
-    // corner block of the left bends (codes 7 to 10) and where it squares off a slanted band end
-    // (5 and 15), plus a pixel where a straight wall meets a wider one (3). Even there it stays a
-    // stretch of band, under a tenth of the cell.
+    // bend's corner piece (codes 4, 10, 13 and 16 do not collide at all), where the wall swells
+    // round the corner block of the left bends (codes 7 to 10) and where it squares off a slanted
+    // band end (5 and 15), plus a pixel where a straight wall meets a wider one (3). Even there it
+    // stays a stretch of band, under a tenth of the cell.
     const std::vector<int> joiningPieces = {3, 4, 5, 7, 8, 9, 10, 13, 15, 16};
     for (int code = 0; code < 23; ++code) {
         const int kind = WallKind(code);
@@ -165,7 +165,7 @@ TEST(RaceArtTrack, FloorAndOpenSpaceLieOnTheSidesOfEachPiece) {
         {7, {{30, 40}, {0, 71}, {55, 5}}, {}},
         {8, {{10, 50}, {0, 71}}, {{64, 20}, {71, 0}}},
         {9, {{20, 50}, {60, 70}}, {{68, 8}}},
-        {10, {}, {{40, 30}, {71, 0}}},  // its floor corner is all band and mount
+        {10, {}, {{40, 30}, {71, 0}}},  // its floor corner is all band and swelling
         {11, {{60, 60}, {71, 0}}, {{10, 10}, {0, 71}}},
         {12, {{36, 36}, {68, 5}, {0, 0}}, {}},
         {13, {{70, 70}}, {{30, 30}, {0, 0}}},

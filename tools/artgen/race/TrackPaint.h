@@ -20,13 +20,12 @@ Rgba FinishLineColour(double x, double y);
 // Paints the lit wall of a piece over the cell: fully opaque on every pixel of its outlines and
 // up to a pixel beyond (as far as the race's collision test reaches), with a soft edge less than
 // a pixel wide further out. Overlapping outlines merge into one band. The partner's walls widen
-// the lit area in the same way but are shaded as the rim of the piece's own wall. A corner
-// block's mounts are painted where no band is, shaded deep red at most, so the band runs on
-// over them.
-void PaintLitWall(PixelCanvas& canvas, const std::vector<Polygon>& walls,
-                  const std::vector<Polygon>& partnerWalls, const std::vector<Polygon>& mounts);
+// the lit area in the same way but are shaded as the rim of the piece's own wall. Where the wall
+// swells round a corner block, the swelling has the band's rim along its edge and brightens
+// towards the band, whose pale core runs on past it as one line.
+void PaintLitWall(PixelCanvas& canvas, const TrackPiece& piece);
 
 // Warm light that the lit walls cast on the deck beside them (0 = none).
-double WallLightOnDeck(const std::vector<Polygon>& walls, Vec2 point);
+double WallLightOnDeck(const TrackPiece& piece, Vec2 point);
 
 }  // namespace art::race

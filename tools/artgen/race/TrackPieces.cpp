@@ -1,5 +1,8 @@
 #include "TrackPieces.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "race/WallShapes.h"
 
 namespace art::race {
@@ -26,22 +29,8 @@ Polygon CollisionOutlineWith(int code, Polygon extra) {
     return ConvexHull(outline);
 }
 
-// The mount of the corner block of code 7 (x 65..71, y 0..19): one shape shared by the four
-// cells that meet at the block's corner, given from that corner: code 7 lies left of it and
-// below, code 8 right and below, code 9 left and above, code 10 right and above. It covers the
-// block with the lit wall's margin and the wedge of floor between the block and the band, whose
-// floor-side edge passes a pixel left of the corner 9 pixels above it and leans 1 pixel right per
-// 2 down; its top and its foot slope into the band, so it ends under the band on both sides.
-Polygon BlockMount(Vec2 cornerInCell) {
-    const Polygon fromCorner = {{-8.5, -3}, {-8.5, 21}, {0.5, 21}, {12, 12}, {6, -3}, {0, -10}};
-    Polygon outline;
-    for (Vec2 point : fromCorner)
-        outline.push_back(point + cornerInCell);
-    return outline;
-}
-
-TrackPiece Lit(Polygon floor, std::vector<Polygon> walls, std::vector<Polygon> mounts = {}) {
-    return {std::move(floor), std::move(walls), false, {}, std::move(mounts)};
+TrackPiece Lit(Polygon floor, std::vector<Polygon> walls) {
+    return {std::move(floor), std::move(walls), false, {}, {}};
 }
 
 // A piece whose lit wall is just its collision shape.
@@ -57,6 +46,7 @@ TrackPiece OwnPiece(int code) {
     const Polygon full = {{0, 0}, {C, 0}, {C, C}, {0, C}};
     switch (code) {
         case 1:
+        case 7:   // floor; its corner block is drawn as part of the wall's swelling
         case 12:  // the mirror of 7, but without the corner block: plain floor
             return Lit(full, {});
         case 2:
@@ -71,17 +61,12 @@ TrackPiece OwnPiece(int code) {
                        {CollisionOutlineWith(code, {{0, 16}})});
         case 6:
             return Walled(code, {{24.5, 0}, {C, 0}, {C, C}, {64, C}});
-        case 7:  // the block itself is the mount's collidable part
-            return Lit(full, {}, {CollisionOutline(code), BlockMount({C, 0})});
         case 8:
-            return Lit({{0, 0}, {5, 0}, {46, C}, {0, C}}, {CollisionOutline(code)},
-                       {BlockMount({0, 0})});
+            return Walled(code, {{0, 0}, {5, 0}, {46, C}, {0, C}});
         case 9:
-            return Lit({{0, 0}, {45.5, 0}, {C, 63}, {C, C}, {0, C}}, {CollisionOutline(code)},
-                       {BlockMount({C, C})});
+            return Walled(code, {{0, 0}, {45.5, 0}, {C, 63}, {C, C}, {0, C}});
         case 10:  // the right wall's band on from code 9 into code 8; it does not collide
-            return Lit({{5, C}, {0, 63}, {0, C}}, {{{0, 42}, {0, 63}, {5, 71}, {14, 71}}},
-                       {BlockMount({0, C})});
+            return Lit({{5, C}, {0, 63}, {0, C}}, {{{0, 42}, {0, 63}, {5, 71}, {14, 71}}});
         case 11:
             return Walled(code, {{67, 0}, {C, 0}, {C, C}, {25, C}});
         case 13:  // the left wall's band on from code 11 below into code 14; it does not collide
@@ -127,12 +112,69 @@ void AddWallsOf(TrackPiece& piece, int code, Vec2 offset) {
     }
 }
 
+// Where the top-right corner of code 7's block lies in each of the four cells round it.
+std::optional<Vec2> BlockCornerIn(int code) {
+    switch (code) {
+        case 7:
+            return Vec2{C, 0};
+        case 8:
+            return Vec2{0, 0};
+        case 9:
+            return Vec2{C, C};
+        case 10:
+            return Vec2{0, C};
+        default:
+            return std::nullopt;
+    }
+}
+
+// The swelling, from the block's corner. The band's floor-side edge passes 5 pixels right of the
+// corner and leans 1 pixel right per 2 down. The swelling is the hull of a round and two points
+// just inside the band, 30 pixels above the corner and 50 below it: its left side runs straight
+// down past the block 1.5 pixels out, the round takes in the block's bottom-left corner (x -8,
+// y 20, with the collision test's reach) and turns the underside back towards the band, and the
+// fillet curves the edge into the band at both ends.
+constexpr Vec2 SwellTop = {-9.4, -30}, SwellFoot = {32.4, 50}, SwellRoundCentre = {2.5, 16.7};
+constexpr double SwellRoundRadius = 12;
+constexpr double SwellFillet = 10;  // pixels: the fillet rounds the edge this close to both
+
+WallSwell SwellRound(Vec2 corner) {
+    WallSwell swell;
+    for (int code : {8, 9, 10})
+        for (Polygon outline : OwnPiece(code).Walls) {
+            for (Vec2& point : outline)
+                point = point + corner - *BlockCornerIn(code);
+            swell.Band.push_back(ConvexHull(std::move(outline)));
+        }
+    Polygon outline = {SwellTop + corner, SwellFoot + corner};
+    for (int step = 0; step < 32; ++step) {
+        const double angle = step * M_PI / 16;
+        outline.push_back(SwellRoundCentre + corner +
+                          Vec2{std::cos(angle), std::sin(angle)} * SwellRoundRadius);
+    }
+    swell.Bulge = ConvexHull(std::move(outline));
+    return swell;
+}
+
 }  // namespace
+
+SwellDistance DistanceToSwell(const WallSwell& swell, Vec2 p) {
+    double band = 1e9;
+    for (const Polygon& outline : swell.Band)
+        band = std::min(band, SignedDistanceToConvex(outline, p));
+    const double bulge = SignedDistanceToConvex(swell.Bulge, p);
+    // A smooth minimum: where the two lie within SwellFillet of each other, the edge curves from
+    // one into the other.
+    const double h = std::max(SwellFillet - std::abs(band - bulge), 0.0) / SwellFillet;
+    return {std::min(band, bulge) - h * h * SwellFillet / 4, band};
+}
 
 // Across a corner joint each piece also takes its partner's wall, so that the lit area on both
 // sides of the shared edge comes from the same outlines.
 TrackPiece TrackPieceOf(int code) {
     TrackPiece piece = OwnPiece(code);
+    if (const std::optional<Vec2> corner = BlockCornerIn(code))
+        piece.Swell = SwellRound(*corner);
     for (const CornerJoint& joint : CornerJoints) {
         if (joint.First == code)
             AddWallsOf(piece, joint.Second, joint.SecondFromFirst);

@@ -5,9 +5,10 @@
 //
 // The lit wall covers every collision shape, and it also runs on where the wall band crosses a
 // bend corner without colliding there, so that the wall reads as one unbroken band across every
-// two pieces the track puts side by side. The collidable corner block of the left bends sits on
-// a mount beside the band, drawn under it.
+// two pieces the track puts side by side. Round the collidable corner block of the left bends
+// the wall swells to take the block in.
 
+#include <optional>
 #include <vector>
 
 #include "Geometry.h"
@@ -21,6 +22,23 @@ struct Segment {
     Vec2 From, To;
 };
 
+// The right wall of a left bend swells round the collidable block in the corner of code 7
+// (x 65..71, y 0..19): its floor-side edge leaves the band in a smooth curve, runs down past the
+// block and curves back into the band below it, so the block is part of one thicker stretch of
+// wall. The four cells round the block's top-right corner (codes 7 to 10) share the shape.
+struct WallSwell {
+    std::vector<Polygon> Band;  // convex: the band's outlines in those four cells
+    Polygon Bulge;              // convex: the swelling, merged into the band in a fillet
+};
+
+// Signed distances from a point (negative inside) to the edge of the swollen wall, where the
+// band and the swelling merge in a round fillet with no notch of floor between them, and to the
+// band alone.
+struct SwellDistance {
+    double Edge, Band;
+};
+SwellDistance DistanceToSwell(const WallSwell& swell, Vec2 p);
+
 struct TrackPiece {
     Polygon Floor;  // convex; empty for pattern 0
     // Convex outlines of lit wall; they may reach beyond the cell, where the wall runs on into
@@ -30,9 +48,7 @@ struct TrackPiece {
     // At a bend corner joint, the walls of the piece across the edge, in this cell's pixels: the
     // lit area reaches over the edge on both sides alike, so the band's outline has no step.
     std::vector<Polygon> PartnerWalls;
-    // Convex outlines of a corner block's mount: lit wall that lies beside the band, under it,
-    // shaded no brighter than the band's orange flank, so the band runs on over it unbroken.
-    std::vector<Polygon> Mounts;
+    std::optional<WallSwell> Swell;  // in this cell's pixels, for the pieces round the block
 };
 
 TrackPiece TrackPieceOf(int cellCode);

@@ -22,7 +22,7 @@ void PaintFloor(PixelCanvas& canvas, const TrackPiece& piece) {
             const Vec2 centre{x + 0.5, y + 0.5};
             Rgba colour = piece.FinishLine ? FinishLineColour(centre.X, centre.Y)
                                            : DeckColour(centre.X, centre.Y);
-            colour = Mix(colour, Hex(0xFF7A28), WallLightOnDeck(piece.Walls, centre));
+            colour = Mix(colour, Hex(0xFF7A28), WallLightOnDeck(piece, centre));
             canvas.Set(x, y, WithAlpha(colour, coverage));
         }
 }
@@ -31,7 +31,7 @@ void PaintPiece(cairo_t* context, int code) {
     PixelCanvas canvas(cairo_get_target(context));
     const TrackPiece piece = TrackPieceOf(code);
     PaintFloor(canvas, piece);
-    PaintLitWall(canvas, piece.Walls, piece.PartnerWalls, piece.Mounts);
+    PaintLitWall(canvas, piece);
 }
 
 }  // namespace

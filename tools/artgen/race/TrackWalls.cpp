@@ -18,9 +18,10 @@ constexpr double BorderSnap = 3;  // pixels: a wall side this close to a cell ed
 // beyond its sides; the lit wall covers them too.
 constexpr double CollisionMargin = 1.0;
 constexpr double SoftEdge = 0.8;  // pixels: the wall fades out over this much beyond its reach
-// Pixels of depth: a corner block's mount is shaded no deeper than this, a deep red like the
-// band's rim, so that the band's own rim and pale core run on over it as one line.
-constexpr double MountDepth = 0.6;
+// Pixels of depth: inside its own rim, the wall's swelling round a corner block glows deep
+// red-orange far from the band and brightens to orange where it meets it, no deeper, so that the
+// band's pale core stays one even line down the wall.
+constexpr double SwellFarDepth = 0.6, SwellNearDepth = 2.0;
 
 // Whether the side runs along one of the cell's edges (collision corners on the far edges sit at
 // 71, and some a few pixels in).
@@ -37,7 +38,6 @@ bool AlongCellEdge(Vec2 a, Vec2 b) {
 enum class Shading {
     Band,     // the piece's own wall band: rim, orange and core by depth
     Partner,  // a partner's wall: widens the lit area, shaded as the piece's own rim
-    Mount,    // a corner block's mount: under the band, deep red at most
 };
 
 // A wall outline and its real sides. A side along a cell edge is open: the wall continues in the
@@ -78,8 +78,9 @@ double DepthInWall(const WallOutline& wall, Vec2 p) {
 }
 
 // The barrier's colour across its width: a dark red rim, orange, then a pale yellow core, with
-// brighter emitter nodes every 12 pixels down the track.
-Rgba BarrierColour(double depth, double y) {
+// brighter emitter nodes every 12 pixels down the track, which light the band from bandDepth
+// pixels inside it.
+Rgba BarrierColour(double depth, double bandDepth, double y) {
     struct Stop {
         double Depth;
         Rgba Colour;
@@ -101,54 +102,58 @@ Rgba BarrierColour(double depth, double y) {
     }
     const double phase = std::fmod(y + 6, 12.0) / 12.0;
     const double node = std::pow(std::max(0.0, std::cos(phase * 2 * M_PI)), 6);
-    return Mix(colour, Hex(0xFFF6C8), 0.35 * node * std::clamp(depth / 3, 0.0, 1.0));
+    return Mix(colour, Hex(0xFFF6C8), 0.35 * node * std::clamp(bandDepth / 3, 0.0, 1.0));
 }
 
 }  // namespace
 
-void PaintLitWall(PixelCanvas& canvas, const std::vector<Polygon>& walls,
-                  const std::vector<Polygon>& partnerWalls, const std::vector<Polygon>& mounts) {
+void PaintLitWall(PixelCanvas& canvas, const TrackPiece& piece) {
     std::vector<WallOutline> outlines;
-    for (const Polygon& wall : walls)
+    for (const Polygon& wall : piece.Walls)
         outlines.push_back(OutlineOf(wall, Shading::Band));
-    for (const Polygon& wall : partnerWalls)
+    for (const Polygon& wall : piece.PartnerWalls)
         outlines.push_back(OutlineOf(wall, Shading::Partner));
-    for (const Polygon& mount : mounts)
-        outlines.push_back(OutlineOf(mount, Shading::Mount));
     for (int y = 0; y < TrackCell; ++y)
         for (int x = 0; x < TrackCell; ++x) {
             const Vec2 centre{x + 0.5, y + 0.5};
             // How far the pixel lies from the wall, beyond its own extent; the depth of the
-            // overlapping band outlines is the deepest, so they merge into one band. A mount
-            // shows only where no band paints the pixel.
-            double gap = 1e9, depth = -1e9, mountDepth = -1e9;
+            // overlapping band outlines is the deepest, so they merge into one band.
+            double gap = 1e9, depth = -1e9;
             for (const WallOutline& outline : outlines) {
                 const double outside =
                     SignedDistanceToConvex(outline.Reach, centre) - CollisionMargin;
                 gap = std::min(gap, outside);
                 // Only the piece's own outlines that paint the pixel shade it: beyond an open
                 // side a band runs on in the neighbouring cell, not across this one.
-                if (outside >= SoftEdge)
-                    continue;
-                if (outline.Kind == Shading::Band)
+                if (outside < SoftEdge && outline.Kind == Shading::Band)
                     depth = std::max(depth, DepthInWall(outline, centre));
-                if (outline.Kind == Shading::Mount)
-                    mountDepth = std::max(mountDepth, DepthInWall(outline, centre));
+            }
+            // The swelling reaches as far beyond its edge as a band beyond its outline (half a
+            // pixel and the collision margin), and its rim and glow take over from the band's
+            // floor-side rim where they merge.
+            const double bandDepth = depth;
+            if (piece.Swell) {
+                const auto [edge, band] = DistanceToSwell(*piece.Swell, centre);
+                gap = std::min(gap, edge - 0.5 - CollisionMargin);
+                // How far across the swelling the pixel lies, from its edge (0) to the band (1).
+                const double across = edge < 0 ? -edge / (-edge + std::max(band, 0.0)) : 0;
+                const double glow = std::lerp(SwellFarDepth, SwellNearDepth, across);
+                depth = std::max(depth, std::min(-edge, glow));
             }
             const double alpha = std::clamp(1 - gap / SoftEdge, 0.0, 1.0);
             if (alpha <= 0)
                 continue;
-            if (depth < 0 && mountDepth > depth)
-                depth = std::min(mountDepth, MountDepth);
-            canvas.Blend(x, y, WithAlpha(BarrierColour(depth, centre.Y), alpha));
+            canvas.Blend(x, y, WithAlpha(BarrierColour(depth, bandDepth, centre.Y), alpha));
         }
 }
 
-double WallLightOnDeck(const std::vector<Polygon>& walls, Vec2 point) {
+double WallLightOnDeck(const TrackPiece& piece, Vec2 point) {
     double distance = 1e9;
-    for (const Polygon& wall : walls)
+    for (const Polygon& wall : piece.Walls)
         distance = std::min(distance, SignedDistanceToConvex(ConvexHull(wall), point));
-    if (walls.empty() || distance <= 0)
+    if (piece.Swell)
+        distance = std::min(distance, DistanceToSwell(*piece.Swell, point).Edge);
+    if (distance <= 0)
         return 0;
     return 0.45 * std::exp(-distance / 2.2);
 }
