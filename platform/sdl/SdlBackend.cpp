@@ -15,6 +15,9 @@
 #include "platform/sdl/KeyMap.h"
 #include "platform/sdl/SdlAudio.h"
 #include "platform/sdl/SdlDisplay.h"
+#ifdef __EMSCRIPTEN__
+#include "platform/web/FetchHttpClient.h"
+#endif
 
 namespace platform {
 
@@ -252,7 +255,11 @@ private:
     std::unique_ptr<sdl::SdlDisplay> display_;
     std::unique_ptr<sdl::SdlAudio> audio_;  // silent when the machine has no audio device
     SdlKeyboard keyboard_;
+#ifdef __EMSCRIPTEN__
+    std::unique_ptr<HttpClient> http_ = web::CreateFetchHttpClient();
+#else
     std::unique_ptr<HttpClient> http_ = CreateCurlHttpClient();
+#endif
     std::optional<InputEvent> pending_;
 };
 
