@@ -1,0 +1,191 @@
+"""The browser build played in headless Chromium through the DevTools protocol, served on
+loopback under /play/ as the world server serves it: the main menu appears as on the desktop,
+Enter twice starts a race, a held key moves the ship, a changed option survives a reload.
+
+Usage: /usr/bin/python3 tests/web/smoke.py BUILD-WEB-FOLDER [PICTURES-FOLDER]
+(Debian's python3, which has python3-websocket; scripts/web-deps installs both.) The screenshots
+it takes are left in PICTURES-FOLDER, or a temporary folder it names on failure."""
+
+import base64
+import os
+import socket
+import subprocess
+import sys
+import tempfile
+import time
+
+from devtools import Chromium
+from pictures import changed_share, difference
+
+SOURCE = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
+DESKTOP_MENU = os.path.join(SOURCE, "docs", "screenshots", "main-menu.png")
+# Boxes (x, y, width, height) of the 800 x 600 picture.
+SPEEDOMETER = (636, 418, 60, 40)  # its digits
+MUSIC_SWITCH = (200, 240, 140, 45)
+# The browser draws the same pixels as the desktop; the margin is for the twinkling stars.
+SAME_AS_DESKTOP = 0.05
+# Shares of a box's pixels: a box is unchanged when none changed; one digit of the speedometer
+# changing from 0 to 4 changes 2 % of its box, the music switch turning off a third of its box.
+UNCHANGED = 0.0
+CHANGED = 0.015
+
+
+def free_loopback_port():
+    with socket.socket() as probe:
+        probe.bind(("127.0.0.1", 0))
+        return probe.getsockname()[1]
+
+
+def serve(folder, port, root):
+    """A static server on loopback with folder under /play/. The world server does the same as
+    [zorvex-world, "--listen", "127.0.0.1:%d" % port, "--web", folder]; once it does, that
+    command replaces this one."""
+    os.symlink(os.path.abspath(folder), os.path.join(root, "play"))
+    server = subprocess.Popen([sys.executable, "-m", "http.server", "--bind", "127.0.0.1",
+                               "--directory", root, str(port)],
+                              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    for _ in range(100):
+        try:
+            socket.create_connection(("127.0.0.1", port), timeout=1).close()
+            return server
+        except OSError:
+            time.sleep(0.1)
+    server.kill()
+    raise RuntimeError("the server did not listen on port %d" % port)
+
+
+class Failure(Exception):
+    pass
+
+
+def check(condition, message):
+    if not condition:
+        raise Failure(message)
+
+
+class Session:
+    def __init__(self, browser, url, pictures):
+        self.browser = browser
+        self.url = url
+        self.pictures = pictures
+
+    def shot(self, name):
+        """The game's canvas as it stands, 800 x 600. (A screenshot of the page, scaled to fit the
+        same 800 x 600, would show the same; the compositor may take seconds to give one while a
+        reloaded page is starting.)"""
+        url = self.browser.evaluate("Module.canvas.toDataURL('image/png')")
+        path = os.path.join(self.pictures, name + ".png")
+        with open(path, "wb") as picture:
+            picture.write(base64.b64decode(url.split(",", 1)[1]))
+        return path
+
+    def wait_for_main_menu(self, name):
+        """Waits for the game to start and its main menu to look like the desktop's."""
+        check(self.browser.wait_for(
+            "typeof Module !== 'undefined' && Module.calledRun === true", 60),
+            "the game did not start within 60 s")
+        deadline = time.monotonic() + 30
+        while True:
+            shown = difference(self.shot(name), DESKTOP_MENU)
+            if shown < SAME_AS_DESKTOP:
+                return
+            check(time.monotonic() < deadline,
+                  "the main menu differs from the desktop's by %.3f (%s)" % (shown, name))
+            time.sleep(0.5)
+
+    def keys(self, *names):
+        for name in names:
+            self.browser.press(name)
+            time.sleep(0.4)
+
+    def saved_options_in_storage(self):
+        """The options file as the browser's IndexedDB holds it, or None."""
+        return self.browser.evaluate("""new Promise(done => {
+            const open = indexedDB.open("/Data/Save");
+            open.onerror = () => done(null);
+            open.onsuccess = () => {
+                const db = open.result;
+                if (!db.objectStoreNames.contains("FILE_DATA")) { db.close(); done(null); return; }
+                const read = db.transaction("FILE_DATA").objectStore("FILE_DATA")
+                               .get("/Data/Save/options");
+                read.onsuccess = () => {
+                    db.close();
+                    const file = read.result;
+                    done(file && file.contents ? Array.from(file.contents).join(",") : null);
+                };
+                read.onerror = () => { db.close(); done(null); };
+            };
+        })""")
+
+
+def race_and_steer(session):
+    session.keys("Enter", "Enter")  # ship selection; its start button is highlighted first
+    time.sleep(3)  # the level caption
+    still = session.shot("race-still")
+    time.sleep(1)
+    check(changed_share(session.shot("race-still-later"), still, SPEEDOMETER) <= UNCHANGED,
+          "the speedometer changed with no key held: no race, or a ship moving on its own")
+    session.browser.press("ArrowUp", 1.0)
+    moved = changed_share(session.shot("race-throttle"), still, SPEEDOMETER)
+    check(moved > CHANGED, "holding Up for 1 s left the speedometer as it was (%.3f)" % moved)
+
+
+def option_survives_reload(session):
+    session.browser.reload()
+    session.wait_for_main_menu("menu-after-race")
+    session.keys("ArrowDown", "ArrowDown", "Enter")  # Options
+    time.sleep(1)
+    before = session.shot("options-default")
+    session.keys("ArrowDown", "Enter")  # Music: off
+    changed = session.shot("options-music-off")
+    check(changed_share(changed, before, MUSIC_SWITCH) > CHANGED,
+          "Enter on the music switch did not change it")
+    check(session.saved_options_in_storage() is None, "options were stored before leaving")
+    session.keys("Escape")  # back to the main menu, which saves
+    check(session.browser.wait_for("FS.readdir('/Data/Save').includes('options')", 10),
+          "leaving the options wrote no options file")
+    deadline = time.monotonic() + 10
+    while session.saved_options_in_storage() is None:
+        check(time.monotonic() < deadline, "the options file did not reach IndexedDB")
+        time.sleep(0.2)
+
+    session.browser.reload()
+    session.wait_for_main_menu("menu-after-reload")
+    session.keys("ArrowDown", "ArrowDown", "Enter")
+    time.sleep(1)
+    reloaded = session.shot("options-after-reload")
+    check(changed_share(reloaded, changed, MUSIC_SWITCH) <= UNCHANGED,
+          "after a reload the music switch is not as it was left")
+
+
+def main():
+    folder = sys.argv[1]
+    pictures = sys.argv[2] if len(sys.argv) > 2 else tempfile.mkdtemp(prefix="zorvex-web-")
+    os.makedirs(pictures, exist_ok=True)
+    port = free_loopback_port()
+    root = tempfile.mkdtemp(prefix="zorvex-web-site-")
+    server = serve(folder, port, root)
+    browser = Chromium()
+    try:
+        session = Session(browser, "http://127.0.0.1:%d/play/" % port, pictures)
+        browser.navigate(session.url)
+        session.wait_for_main_menu("menu")
+        race_and_steer(session)
+        option_survives_reload(session)
+        check(not browser.dialogs, "the page said: %s" % browser.dialogs)
+    except Failure as failure:
+        print("FAIL: %s\n  screenshots in %s" % (failure, pictures))
+        print("\n".join("  console: " + line for line in browser.console[-20:]))
+        return 1
+    finally:
+        browser.close()
+        server.terminate()
+        server.wait()
+        os.unlink(os.path.join(root, "play"))
+        os.rmdir(root)
+    print("PASS: main menu as on the desktop, a race started and steered, an option kept")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
