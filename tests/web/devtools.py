@@ -43,6 +43,7 @@ class Chromium:
         self.last_id = 0
         self.console = []
         self.dialogs = []
+        self.loads = 0
         self.call("Runtime.enable")
         self.call("Page.enable")
         self.call("Emulation.setDeviceMetricsOverride",
@@ -85,7 +86,9 @@ class Chromium:
 
     def _note_event(self, message):
         method = message.get("method")
-        if method == "Runtime.consoleAPICalled":
+        if method == "Page.loadEventFired":
+            self.loads += 1
+        elif method == "Runtime.consoleAPICalled":
             self.console.append(" ".join(str(a.get("value", a.get("description", "")))
                                          for a in message["params"]["args"]))
         elif method == "Runtime.exceptionThrown":
@@ -104,10 +107,20 @@ class Chromium:
         return result["result"].get("value")
 
     def navigate(self, url):
+        self.loads = 0
         self.call("Page.navigate", url=url)
+        self._wait_for_load()
 
     def reload(self):
+        self.loads = 0
         self.call("Page.reload", ignoreCache=False)
+        self._wait_for_load()
+
+    # Until the new document has loaded, the old one may still answer, or the answer may be that
+    # it went away.
+    def _wait_for_load(self):
+        while self.loads == 0:
+            self._note_event(json.loads(self.socket.recv()))
 
     def wait_for(self, expression, seconds):
         deadline = time.monotonic() + seconds
@@ -131,11 +144,6 @@ class Chromium:
         self.key(name, "down")
         time.sleep(hold_seconds)
         self.key(name, "up")
-
-    def click(self, x, y):
-        for kind in ("mousePressed", "mouseReleased"):
-            self.call("Input.dispatchMouseEvent", type=kind, x=x, y=y, button="left",
-                      clickCount=1)
 
     def screenshot(self, path):
         data = self.call("Page.captureScreenshot", format="png")["data"]

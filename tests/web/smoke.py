@@ -8,14 +8,13 @@ it takes are left in PICTURES-FOLDER, or a temporary folder it names on failure.
 
 import base64
 import os
-import socket
-import subprocess
 import sys
 import tempfile
 import time
 
 from devtools import Chromium
 from pictures import changed_share, difference
+from serving import served
 
 SOURCE = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 DESKTOP_MENU = os.path.join(SOURCE, "docs", "screenshots", "main-menu.png")
@@ -30,30 +29,6 @@ UNCHANGED = 0.0
 CHANGED = 0.015
 
 
-def free_loopback_port():
-    with socket.socket() as probe:
-        probe.bind(("127.0.0.1", 0))
-        return probe.getsockname()[1]
-
-
-def serve(folder, port, root):
-    """A static server on loopback with folder under /play/. The world server does the same as
-    [zorvex-world, "--listen", "127.0.0.1:%d" % port, "--web", folder]; once it does, that
-    command replaces this one."""
-    os.symlink(os.path.abspath(folder), os.path.join(root, "play"))
-    server = subprocess.Popen([sys.executable, "-m", "http.server", "--bind", "127.0.0.1",
-                               "--directory", root, str(port)],
-                              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    for _ in range(100):
-        try:
-            socket.create_connection(("127.0.0.1", port), timeout=1).close()
-            return server
-        except OSError:
-            time.sleep(0.1)
-    server.kill()
-    raise RuntimeError("the server did not listen on port %d" % port)
-
-
 class Failure(Exception):
     pass
 
@@ -64,9 +39,8 @@ def check(condition, message):
 
 
 class Session:
-    def __init__(self, browser, url, pictures):
+    def __init__(self, browser, pictures):
         self.browser = browser
-        self.url = url
         self.pictures = pictures
 
     def shot(self, name):
@@ -162,27 +136,21 @@ def main():
     folder = sys.argv[1]
     pictures = sys.argv[2] if len(sys.argv) > 2 else tempfile.mkdtemp(prefix="zorvex-web-")
     os.makedirs(pictures, exist_ok=True)
-    port = free_loopback_port()
-    root = tempfile.mkdtemp(prefix="zorvex-web-site-")
-    server = serve(folder, port, root)
-    browser = Chromium()
-    try:
-        session = Session(browser, "http://127.0.0.1:%d/play/" % port, pictures)
-        browser.navigate(session.url)
-        session.wait_for_main_menu("menu")
-        race_and_steer(session)
-        option_survives_reload(session)
-        check(not browser.dialogs, "the page said: %s" % browser.dialogs)
-    except Failure as failure:
-        print("FAIL: %s\n  screenshots in %s" % (failure, pictures))
-        print("\n".join("  console: " + line for line in browser.console[-20:]))
-        return 1
-    finally:
-        browser.close()
-        server.terminate()
-        server.wait()
-        os.unlink(os.path.join(root, "play"))
-        os.rmdir(root)
+    with served(folder) as url:
+        browser = Chromium()
+        try:
+            session = Session(browser, pictures)
+            browser.navigate(url)
+            session.wait_for_main_menu("menu")
+            race_and_steer(session)
+            option_survives_reload(session)
+            check(not browser.dialogs, "the page said: %s" % browser.dialogs)
+        except Failure as failure:
+            print("FAIL: %s\n  screenshots in %s" % (failure, pictures))
+            print("\n".join("  console: " + line for line in browser.console[-20:]))
+            return 1
+        finally:
+            browser.close()
     print("PASS: main menu as on the desktop, a race started and steered, an option kept")
     return 0
 
