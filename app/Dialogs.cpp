@@ -209,15 +209,18 @@ void TMForm::NameEntryFrame(int32_t lagCount) {
     OpenDialog(dkSendResult);
 }
 
-// The text is presented for one frame before the blocking request starts.
+// The request starts in the dialog's first frame and runs in the background; "Sending..." stays
+// on screen, one frame after another, until it has ended.
 void TMForm::SendingFrame() {
     DrawCentred(QuestionStyle, "Sending...", 400, 279);
     if (SendingStep != 1) {
         SendingStep = 1;
+        if (Race)
+            Online.SendWorldResult(PlayerName, Race->State().Score, Options.Country);
         return;
     }
-    if (Race)
-        Online.SendWorldResult(PlayerName, Race->State().Score, Options.Country);
+    if (Online.Sending())
+        return;
     CloseDialog();
     EndGameToHighScores(1);
 }

@@ -120,8 +120,8 @@ public:
     // Dialog state.
     int32_t DialogKind = dkNone;
     int32_t DialogTimer = 0;  // ms left of a timed caption
-    int32_t SendingStep = 0;
-    char TypedChar = 0;  // last character typed while the name dialog is open
+    int32_t SendingStep = 0;  // 1 once "Sending..." has started the request
+    char TypedChar = 0;       // last character typed while the name dialog is open
 
     // Frame timing and display.
     TFrameTiming Timing;

@@ -1,12 +1,21 @@
 #pragma once
 // The small text-entry rules of the name and country fields.
 
+#include <algorithm>
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 // Digits, letters and the space.
 inline bool IsNameChar(char c) {
     return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == ' ';
+}
+
+// The text with every character IsNameChar refuses left out.
+inline std::string OnlyNameChars(std::string_view text) {
+    std::string kept;
+    std::copy_if(text.begin(), text.end(), std::back_inserter(kept), IsNameChar);
+    return kept;
 }
 
 // Adds the character while the text is shorter than maxLength characters.

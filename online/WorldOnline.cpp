@@ -33,7 +33,15 @@ bool IsWebAddress(std::string_view url) {
 void TWorldOnline::SendWorldResult(const std::string& name, int32_t score,
                                    const std::string& country) {
     const std::string message = resultcode::BuildMessage({name, score, country});
-    (void)backend_.GetHttp().Get(WorldResultUrl(WorldServer(), resultcode::Encode(message)));
+    sending_.reset();
+    sending_ = backend_.StartHttpJob(
+        {{.Url = WorldResultUrl(WorldServer(), resultcode::Encode(message))}});
+}
+
+bool TWorldOnline::Sending() {
+    if (sending_ && sending_->Done())
+        sending_.reset();
+    return sending_ != nullptr;
 }
 
 void TWorldOnline::OpenHomePage() {

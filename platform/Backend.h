@@ -6,11 +6,12 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/AudioMusic.h"
 #include "platform/AudioSound.h"
 #include "platform/Display.h"
-#include "platform/HttpClient.h"
+#include "platform/HttpJob.h"
 #include "platform/InputEvent.h"
 #include "platform/Keyboard.h"
 
@@ -24,7 +25,8 @@ public:
     virtual Keyboard& GetKeyboard() = 0;
     virtual SoundDevice& GetSoundDevice() = 0;
     virtual MusicPlayer& GetMusicPlayer() = 0;
-    virtual HttpClient& GetHttp() = 0;
+    // Starts the requests in the background (see HttpJob); the job must go before the backend.
+    virtual std::unique_ptr<HttpJob> StartHttpJob(std::vector<HttpRequest> requests) = 0;
     // Opens a web address or a document with the user's default handler; a failure is ignored.
     virtual void OpenUrl(const std::string& url) = 0;
 

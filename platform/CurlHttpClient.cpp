@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <mutex>
+#include <stop_token>
 
 #include "platform/HttpClient.h"
 
@@ -31,6 +32,11 @@ size_t KeepBody(char* data, size_t size, size_t count, void* user) {
     return bytes;
 }
 
+// libcurl calls it at least about once a second while a request runs; non-zero aborts the request.
+int AbortWhenStopped(void* user, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
+    return static_cast<const std::stop_token*>(user)->stop_requested() ? 1 : 0;
+}
+
 class CurlHttpClient final : public HttpClient {
 public:
     explicit CurlHttpClient(const HttpLimits& limits) : limits_(limits) {
@@ -38,7 +44,7 @@ public:
         std::call_once(initialised, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
     }
 
-    std::optional<std::string> Get(const std::string& url) override {
+    std::optional<std::string> Get(const std::string& url, std::stop_token stop) override {
         const std::unique_ptr<CURL, CurlDeleter> curl(curl_easy_init());
         if (!curl)
             return std::nullopt;
@@ -68,6 +74,9 @@ public:
         curl_easy_setopt(handle, CURLOPT_TIMEOUT_MS, static_cast<long>(limits_.Total.count()));
         curl_easy_setopt(handle, CURLOPT_WRITEFUNCTION, KeepBody);
         curl_easy_setopt(handle, CURLOPT_WRITEDATA, &body);
+        curl_easy_setopt(handle, CURLOPT_NOPROGRESS, 0L);
+        curl_easy_setopt(handle, CURLOPT_XFERINFOFUNCTION, AbortWhenStopped);
+        curl_easy_setopt(handle, CURLOPT_XFERINFODATA, &stop);
         if (curl_easy_perform(handle) != CURLE_OK)
             return std::nullopt;
         return std::move(body.Bytes);

@@ -1,12 +1,13 @@
 #pragma once
-// A blocking HTTP GET for the game's one request (sending a result to the world high-score page).
-// It never blocks for long: the connection and the whole request have time-outs, and the body the
-// game reads is capped.
+// A blocking HTTP GET, for the thread of an HttpJob (the game itself never waits for one). It never
+// blocks for long: the connection and the whole request have time-outs, the body the game reads is
+// capped, and a stop requested from another thread ends it.
 
 #include <chrono>
 #include <cstddef>
 #include <memory>
 #include <optional>
+#include <stop_token>
 #include <string>
 
 namespace platform {
@@ -15,8 +16,9 @@ class HttpClient {
 public:
     virtual ~HttpClient() = default;
     // The response body, or nullopt on any failure: no connection, a name not found, an HTTP
-    // error status, a broken transfer, a time-out or a body longer than the cap.
-    virtual std::optional<std::string> Get(const std::string& url) = 0;
+    // error status, a broken transfer, a time-out, a body longer than the cap, or a stop
+    // requested through stop (seen within about a second).
+    virtual std::optional<std::string> Get(const std::string& url, std::stop_token stop) = 0;
 };
 
 struct HttpLimits {

@@ -4,6 +4,7 @@
 #include <optional>
 #include <vector>
 
+#include "engine/TextEntry.h"
 #include "save/HighScores.h"
 #include "save/SavedLines.h"
 
@@ -87,7 +88,10 @@ void ParseOptionsText(std::string_view bytes, TGameOptions& options, TBossKeyOpt
     options.FullScreen = FlagLine(lines, 0, defaults.FullScreen);
     options.MusicOn = FlagLine(lines, 1, defaults.MusicOn);
     options.SoundOn = FlagLine(lines, 2, defaults.SoundOn);
-    options.Country = TextLine(lines, 3, MaxCountryLength).value_or(defaults.Country);
+    // The world server takes only the characters the options screen lets the player type; a
+    // country edited by hand keeps just those, or every result sent with it would be refused.
+    options.Country =
+        OnlyNameChars(TextLine(lines, 3, MaxCountryLength).value_or(defaults.Country));
 
     if (const auto code = IntegerLine(lines, 4)) {
         if (const auto modifier = ModifierFromCode(*code))

@@ -8,7 +8,8 @@
 #include "save/GameOptions.h"
 
 // Reads the seven lines. A settings line that is missing, holds no valid integer, is over-long
-// or holds a control byte gives that setting its default. A boss-key line that holds no known code
+// or holds a control byte gives that setting its default; the country keeps only its letters,
+// digits and spaces. A boss-key line that holds no known code
 // leaves its field as it was. The check text is empty unless line 7 is a valid one.
 void ParseOptionsText(std::string_view bytes, TGameOptions& options, TBossKeyOptions& bossKeys,
                       std::string& checkText);

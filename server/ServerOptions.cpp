@@ -40,6 +40,10 @@ std::variant<TServerOptions, std::string> ParseServerOptions(
     TServerOptions options;
     for (size_t i = 0; i < arguments.size(); i += 2) {
         const std::string_view flag = arguments[i];
+        if (flag == "--help" || flag == "-h") {
+            options.Help = true;
+            return options;
+        }
         if (i + 1 == arguments.size())
             return std::string(flag) + " needs a value";
         const std::string_view value = arguments[i + 1];
@@ -53,6 +57,13 @@ std::variant<TServerOptions, std::string> ParseServerOptions(
             if (!count)
                 return "--requests-per-minute wants a count, not " + std::string(value);
             options.RequestsPerMinute = *count;
+        } else if (flag == "--connections-per-address") {
+            const auto count = ParseNumber<uint32_t>(value, 0, 1'000'000);
+            if (!count)
+                return "--connections-per-address wants a count, not " + std::string(value);
+            options.ConnectionsPerAddress = *count;
+        } else if (flag == "--web") {
+            options.WebFolder = value;
         } else {
             return "unknown option " + std::string(flag);
         }

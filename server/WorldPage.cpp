@@ -54,6 +54,7 @@ constexpr const char* PageStyle =
     "<style>\n"
     "body { background: #0b0d1a; color: #dde4ee; font-family: sans-serif; margin: 2em; }\n"
     "h1 { color: #ffb238; letter-spacing: 0.08em; font-style: italic; }\n"
+    "a { color: #ffb238; }\n"
     "table { border-collapse: collapse; min-width: 32em; }\n"
     "th { color: #ffb238; text-align: left; border-bottom: 2px solid #ffb238; }\n"
     "th, td { padding: 0.3em 1em; }\n"
@@ -61,12 +62,15 @@ constexpr const char* PageStyle =
     "td:nth-child(3) { text-align: right; font-variant-numeric: tabular-nums; }\n"
     "</style>\n";
 
-std::string RenderWorldPage(const std::vector<TStoredResult>& results) {
+std::string RenderWorldPage(const std::vector<TStoredResult>& results, std::string_view playLink) {
     std::string page =
         "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"><title>Zorvex world high scores"
         "</title>\n<meta name=\"viewport\" content=\"width=device-width\">\n" +
-        std::string(PageStyle) +
-        "</head>\n<body><h1>Zorvex world high scores</h1>\n<table>\n"
+        std::string(PageStyle) + "</head>\n<body><h1>Zorvex world high scores</h1>\n";
+    if (!playLink.empty())
+        page += "<p><a href=\"" + EscapeHtml(playLink) + "\">Play in your browser</a></p>\n";
+    page +=
+        "<table>\n"
         "<tr><th>Place</th><th>Name</th><th>Score</th><th>Country</th><th>Date</th></tr>\n";
     size_t place = 0;
     for (const TStoredResult& stored : results) {

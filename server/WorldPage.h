@@ -16,7 +16,9 @@ inline constexpr size_t WorldPageSize = 100;
 // text with &, <, >, " and ' written as character references.
 std::string EscapeHtml(std::string_view text);
 
-// The page for results, already in order, best first.
-std::string RenderWorldPage(const std::vector<TStoredResult>& results);
+// The page for results, already in order, best first; with a "Play in your browser" link to
+// playLink when that is not empty.
+std::string RenderWorldPage(const std::vector<TStoredResult>& results,
+                            std::string_view playLink = {});
 
 }  // namespace world

@@ -1,7 +1,8 @@
 #pragma once
 // The headless backend: the same 800 x 600 canvas in memory that the real window shows, no
 // window and no audio device. Time, keys and window events are injected by the caller; the
-// display's mode changes and every sound and music call are recorded so that tests can check them.
+// display's mode changes, every sound and music call and every request are recorded so that tests
+// can check them.
 
 #include <deque>
 #include <memory>
@@ -15,6 +16,7 @@
 #include "platform/headless/HeadlessAudioLog.h"
 #include "platform/headless/HeadlessAudioMusic.h"
 #include "platform/headless/HeadlessAudioSounds.h"
+#include "platform/headless/HeadlessHttp.h"
 
 namespace platform {
 
@@ -87,29 +89,15 @@ private:
     std::set<uint16_t> snapshot_;
 };
 
-// Records every request and answers none, as if the machine had no network, unless the caller
-// hands it a real client to pass the requests on to.
-class HeadlessHttpClient final : public HttpClient {
-public:
-    std::optional<std::string> Get(const std::string& url) override {
-        requests_.push_back(url);
-        return passOn_ ? passOn_->Get(url) : std::nullopt;
-    }
-    void PassOnTo(std::unique_ptr<HttpClient> client) { passOn_ = std::move(client); }
-    const std::vector<std::string>& Requests() const { return requests_; }
-
-private:
-    std::vector<std::string> requests_;
-    std::unique_ptr<HttpClient> passOn_;
-};
-
 class HeadlessBackend final : public Backend {
 public:
     Display& GetDisplay() override { return display_; }
     Keyboard& GetKeyboard() override { return keyboard_; }
     SoundDevice& GetSoundDevice() override { return sounds_; }
     MusicPlayer& GetMusicPlayer() override { return music_; }
-    HttpClient& GetHttp() override { return http_; }
+    std::unique_ptr<HttpJob> StartHttpJob(std::vector<HttpRequest> requests) override {
+        return http_.Start(std::move(requests));
+    }
     void OpenUrl(const std::string& url) override { openedUrls_.push_back(url); }
     bool PollEvent(InputEvent& event) override;
     void WaitEvent(int timeoutMs) override { nowMs_ += static_cast<uint64_t>(timeoutMs); }
@@ -122,7 +110,7 @@ public:
     HeadlessSoundDevice& Sounds() { return sounds_; }
     HeadlessMusicPlayer& Music() { return music_; }
     HeadlessAudioLog& AudioLog() { return audioLog_; }
-    HeadlessHttpClient& Http() { return http_; }
+    HeadlessHttp& Http() { return http_; }
     const std::vector<std::string>& OpenedUrls() const { return openedUrls_; }
     void AdvanceClock(uint64_t ms) { nowMs_ += ms; }
     void Push(const InputEvent& event) { events_.push_back(event); }
@@ -135,7 +123,7 @@ private:
     HeadlessAudioLog audioLog_;
     HeadlessSoundDevice sounds_{[this] { return nowMs_; }, audioLog_};
     HeadlessMusicPlayer music_{[this] { return nowMs_; }, audioLog_};
-    HeadlessHttpClient http_;
+    HeadlessHttp http_;
     std::vector<std::string> openedUrls_;
 };
 

@@ -10,7 +10,9 @@
 #include <set>
 #include <stdexcept>
 
+#include "platform/HttpClient.h"
 #include "platform/Keys.h"
+#include "platform/ThreadedHttpJob.h"
 #include "platform/sdl/Gamepad.h"
 #include "platform/sdl/KeyMap.h"
 #include "platform/sdl/SdlAudio.h"
@@ -109,7 +111,9 @@ public:
     Keyboard& GetKeyboard() override { return keyboard_; }
     SoundDevice& GetSoundDevice() override { return audio_->Sounds(); }
     MusicPlayer& GetMusicPlayer() override { return audio_->Music(); }
-    HttpClient& GetHttp() override { return *http_; }
+    std::unique_ptr<HttpJob> StartHttpJob(std::vector<HttpRequest> requests) override {
+        return std::make_unique<ThreadedHttpJob>(*http_, std::move(requests));
+    }
     void OpenUrl(const std::string& url) override { SDL_OpenURL(url.c_str()); }
 
     bool PollEvent(InputEvent& event) override {

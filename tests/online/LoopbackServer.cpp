@@ -64,6 +64,11 @@ void TLoopbackServer::Answer(int connection) {
         return ::send(connection, bytes.data(), bytes.size(), MSG_NOSIGNAL) > 0;
     };
     switch (answer_) {
+        case TAnswer::Late:
+            for (auto held = std::chrono::milliseconds(0); held < LateAnswerDelay && !stopping_;
+                 held += std::chrono::milliseconds(20))
+                std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            [[fallthrough]];
         case TAnswer::Ok:
             send("HTTP/1.1 200 OK\r\nContent-Length: 2\r\nSet-Cookie: seen=1\r\n\r\nok");
             break;

@@ -3,6 +3,7 @@
 // its own thread, keeps the request head it read, and answers as told.
 
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <mutex>
 #include <string>
@@ -15,7 +16,9 @@ public:
         ServerError,  // 500
         Silent,       // reads the request and never answers (the connection stays open)
         EndlessBody,  // 200 and a body that never ends
+        Late,         // holds the request for LateAnswerDelay, then answers as Ok does
     };
+    static constexpr std::chrono::milliseconds LateAnswerDelay{2000};
 
     explicit TLoopbackServer(TAnswer answer);
     ~TLoopbackServer();

@@ -1,15 +1,21 @@
 // The game's online services: the real HTTP client against a server on loopback, the result as it
-// leaves the game, the web pages it opens and the shortcut at exit.
+// leaves the game and the frames that run while it is sent, the web pages it opens and the
+// shortcut at exit.
 
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <thread>
 
 #include "LoopbackServer.h"
 #include "harness/GameHarness.h"
 #include "online/WorldOnline.h"
 #include "online/WorldServer.h"
+#include "platform/ThreadedHttpJob.h"
 #include "resultcode/ResultCode.h"
 #include "resultcode/ResultMessage.h"
 
@@ -35,7 +41,7 @@ TEST(HttpClient, GetsTheBodyWithTheGamesHeadersAndNoProxy) {
     TLoopbackServer server(TAnswer::Ok);
     setenv("http_proxy", "http://127.0.0.1:1", 1);  // would refuse the request if it were used
     const auto body = platform::CreateCurlHttpClient(ShortLimits)
-                          ->Get("http://" + server.Address() + "/cgi/version.pl?hs&inf=AB");
+                          ->Get("http://" + server.Address() + "/cgi/version.pl?hs&inf=AB", {});
     unsetenv("http_proxy");
     EXPECT_EQ(body, "ok");
     const std::string request = server.LastRequest();
@@ -49,7 +55,7 @@ TEST(HttpClient, EveryFailureIsNothingAndNoneTakesLongerThanTheTimeOut) {
     for (const TAnswer answer : {TAnswer::ServerError, TAnswer::Silent, TAnswer::EndlessBody}) {
         TLoopbackServer server(answer);
         const auto start = std::chrono::steady_clock::now();
-        EXPECT_EQ(client->Get("http://" + server.Address() + "/"), std::nullopt);
+        EXPECT_EQ(client->Get("http://" + server.Address() + "/", {}), std::nullopt);
         // A generous bound: the point is that it ends, not how fast.
         EXPECT_LT(std::chrono::steady_clock::now() - start, 10s);
     }
@@ -58,8 +64,26 @@ TEST(HttpClient, EveryFailureIsNothingAndNoneTakesLongerThanTheTimeOut) {
         TLoopbackServer gone(TAnswer::Ok);
         closedPort = gone.Port();
     }
-    EXPECT_EQ(client->Get("http://127.0.0.1:" + std::to_string(closedPort) + "/"), std::nullopt);
-    EXPECT_EQ(client->Get("file:///etc/passwd"), std::nullopt) << "http and https only";
+    EXPECT_EQ(client->Get("http://127.0.0.1:" + std::to_string(closedPort) + "/", {}),
+              std::nullopt);
+    EXPECT_EQ(client->Get("file:///etc/passwd", {}), std::nullopt) << "http and https only";
+}
+
+// A job is a list: each request is made after the one before has ended, and answered in its place.
+TEST(HttpJob, MakesItsRequestsInOrderOnItsThreadAndAnswersEach) {
+    TLoopbackServer failing(TAnswer::ServerError);
+    TLoopbackServer late(TAnswer::Late);
+    const auto client = platform::CreateCurlHttpClient();
+    platform::ThreadedHttpJob job(*client, {{"http://" + failing.Address() + "/first"},
+                                            {"http://" + late.Address() + "/second"}});
+    EXPECT_FALSE(job.Done()) << "the late server holds the second answer";
+    const auto giveUp = std::chrono::steady_clock::now() + 30s;
+    while (!job.Done() && std::chrono::steady_clock::now() < giveUp)
+        std::this_thread::sleep_for(10ms);
+    ASSERT_TRUE(job.Done());
+    EXPECT_EQ(job.Answers(), (std::vector<platform::HttpAnswer>{std::nullopt, "ok"}));
+    EXPECT_TRUE(failing.LastRequest().starts_with("GET /first "));
+    EXPECT_TRUE(late.LastRequest().starts_with("GET /second "));
 }
 
 TEST(WorldOnline, TheSentResultDecodesToTheNameScoreAndCountryOnTheChosenServer) {
@@ -116,4 +140,62 @@ TEST(WorldOnline, AShortcutOpensOnlyItsWebAddress) {
                                "http://a.example/ --new-window", "http://a\"b"})
         EXPECT_EQ(ShortcutUrl(std::string("[InternetShortcut]\nURL=") + unsafe + "\n"), "")
             << unsafe;
+}
+
+namespace {
+
+// A game on the last frame of a race, with "Sending..." just opened and its request passed on to
+// the real client.
+void OpenSendingOverARace(GameHarness& game, const platform::HttpLimits& limits) {
+    game.Backend().Http().PassOnTo(platform::CreateCurlHttpClient(limits));
+    game.EnterRace();
+    game.Form().CloseDialog();  // the level caption
+    game.Form().OpenDialog(dkSending);
+}
+
+}  // namespace
+
+TEST(WorldOnline, FramesRunOnWhileTheServerHoldsTheAnswerAndTheTableOpensAfterIt) {
+    TLoopbackServer server(TAnswer::Late);
+    const TWorldServerVariable variable(server.Address());
+    GameHarness game;
+    ASSERT_TRUE(game.StartedUp());
+    OpenSendingOverARace(game, {});
+    TMForm& form = game.Form();
+    const auto& screen = game.Backend().Screen();
+    std::optional<int> frameWhenReceived;
+    const auto giveUp = std::chrono::steady_clock::now() + 30s;
+    while (form.DialogKind == dkSending && std::chrono::steady_clock::now() < giveUp) {
+        if (!frameWhenReceived && !server.LastRequest().empty()) {
+            frameWhenReceived = screen.FrameCount();
+            std::filesystem::create_directories("screenshots");
+            EXPECT_TRUE(game.SaveScreenshot("screenshots/sending-while-the-server-holds.png"));
+        }
+        game.Frame();
+        std::this_thread::sleep_for(10ms);
+    }
+    ASSERT_TRUE(frameWhenReceived) << "the request reached the server while the dialog was open";
+    // The server holds the answer for 2 s; a frame that waited for it would be the only one.
+    EXPECT_GT(screen.FrameCount() - *frameWhenReceived, 10);
+    EXPECT_EQ(form.DialogKind, dkNone);
+    EXPECT_EQ(form.ScreenKind, skHighScores);
+    EXPECT_TRUE(server.LastRequest().starts_with("GET /cgi/version.pl?hs&prg=Zorvex&inf="));
+}
+
+TEST(WorldOnline, AGameClosedWhileSendingCancelsTheRequestInsteadOfWaitingForIt) {
+    TLoopbackServer server(TAnswer::Silent);
+    const TWorldServerVariable variable(server.Address());
+    auto game = std::make_unique<GameHarness>();
+    ASSERT_TRUE(game->StartedUp());
+    // Time-outs far longer than the bound below: only the cancel can end the request in time.
+    OpenSendingOverARace(*game, {.Connect = 60s, .Total = 60s, .MaxBodyBytes = 1024});
+    const auto giveUp = std::chrono::steady_clock::now() + 30s;
+    while (server.LastRequest().empty() && std::chrono::steady_clock::now() < giveUp)
+        game->Frame();
+    ASSERT_EQ(game->Form().DialogKind, dkSending);
+    game->Form().Shutdown();
+    const auto start = std::chrono::steady_clock::now();
+    game.reset();
+    // A generous bound: the point is that it does not wait for the time-out.
+    EXPECT_LT(std::chrono::steady_clock::now() - start, 10s);
 }

@@ -36,6 +36,14 @@ protected:
         return played;
     }
     int CursorCounter() { return game.Backend().Screen().CursorCounter(); }
+    // A game left with a score that enters the table, the empty name entered: the send question.
+    bool ReachSendQuestion() {
+        race().Score = 2000;
+        Press(vk::Escape);
+        Press(vk::Letter('Y'));
+        Enter();
+        return form().DialogKind == dkSendResult;
+    }
 };
 
 }  // namespace
@@ -111,11 +119,7 @@ TEST_F(RaceDialogs, AQualifyingGameEntersTheNameShowsTheTableAndSavesIt) {
 }
 
 TEST_F(RaceDialogs, SendingShowsForAFrameThenEndsTheGame) {
-    race().Score = 2000;
-    Press(vk::Escape);
-    Press(vk::Letter('Y'));
-    Enter();
-    ASSERT_EQ(form().DialogKind, dkSendResult);
+    ASSERT_TRUE(ReachSendQuestion());
     game.KeyDown(vk::Letter('Y'));
     game.Frame();
     game.KeyUp(vk::Letter('Y'));
@@ -124,6 +128,33 @@ TEST_F(RaceDialogs, SendingShowsForAFrameThenEndsTheGame) {
     EXPECT_EQ(form().DialogKind, dkNone);
     EXPECT_EQ(form().ScreenKind, skHighScores);
     EXPECT_FALSE(form().Race->Running());
+}
+
+// While the request runs the frames go on; what the player presses meanwhile is spent on the
+// "Sending..." dialog and none of it reaches the table that follows.
+TEST_F(RaceDialogs, SendingLastsAsLongAsTheRequestAndKeysPressedMeanwhileAreDropped) {
+    ASSERT_TRUE(ReachSendQuestion());
+    game.Backend().Http().HoldJobs();
+    Press(vk::Letter('Y'));
+    const int framesBefore = game.Backend().Screen().FrameCount();
+    game.Frames(100);
+    ASSERT_EQ(form().DialogKind, dkSending) << "the request has not ended";
+    EXPECT_EQ(game.Backend().Screen().FrameCount(), framesBefore + 100);
+    EXPECT_EQ(game.Backend().Http().Requests().size(), 1u);
+    Press(vk::Escape);  // tapped
+    game.Type("\r");
+    game.Frame();
+    Hold(vk::Left);  // still held when the table opens
+    game.Frame();
+    game.Backend().Http().EndHeldJobs();
+    game.Frame();
+    ASSERT_EQ(form().DialogKind, dkNone);
+    ASSERT_EQ(form().ScreenKind, skHighScores);
+    game.Frames(5);
+    EXPECT_EQ(form().ScreenKind, skHighScores) << "the tapped Esc did not leave the table";
+    EXPECT_EQ(form().Menu.MenuIndex, 8) << "the held Left did not move the highlight";
+    EXPECT_TRUE(game.Backend().OpenedUrls().empty()) << "the typed Enter opened nothing";
+    EXPECT_EQ(game.Backend().Http().Requests().size(), 1u) << "one request, no retry";
 }
 
 TEST_F(RaceDialogs, PauseClosesWithPOrEscAndFreezesTheRace) {

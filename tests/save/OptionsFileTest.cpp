@@ -1,5 +1,5 @@
 // Reading and writing the options file: the boss-key codes both ways, lines that hold no valid
-// value or are missing, and check-text bytes kept as they are.
+// value or are missing, the country's characters, and check-text bytes kept as they are.
 
 #include "save/OptionsFile.h"
 
@@ -67,7 +67,20 @@ TEST(OptionsFile, DamagedSettingsLinesFallBackToTheirDefaults) {
 
     // A country with a control byte in it; one of exactly sixteen letters is kept.
     EXPECT_EQ(ParseOver("0\r\n0\r\n0\r\nA\tB\r\n").Options.Country, "");
-    EXPECT_EQ(ParseOver("0\r\n0\r\n0\r\nSixteen letters!\r\n").Options.Country, "Sixteen letters!");
+    EXPECT_EQ(ParseOver("0\r\n0\r\n0\r\nSixteen  letters\r\n").Options.Country, "Sixteen  letters");
+}
+
+// The world server refuses a result whose country holds anything else, so an edited country
+// keeps only the letters, digits and spaces the options screen would have let the player type.
+TEST(OptionsFile, TheCountryKeepsOnlyLettersDigitsAndSpaces) {
+    const auto countryOf = [](const std::string& line) {
+        return ParseOver("0\r\n0\r\n0\r\n" + line + "\r\n").Options.Country;
+    };
+    EXPECT_EQ(countryOf("U.K."), "UK");
+    EXPECT_EQ(countryOf("Guinea-Bissau"), "GuineaBissau");
+    EXPECT_EQ(countryOf("C\xC3\xB4te d'Ivoire"), "Cte dIvoire");
+    EXPECT_EQ(countryOf("/09:@AZ[`az{ |"), "09AZaz ") << "the ends of each range and beyond";
+    EXPECT_EQ(countryOf("!!!"), "");
 }
 
 TEST(OptionsFile, MissingLinesAndAnEmptyFile) {

@@ -27,7 +27,7 @@ protected:
             data.HighScores[k] = {" R\xFC\x64iger " + std::to_string(k),
                                   static_cast<int32_t>(90000 - 7 * k)};
         data.HighScores[9].Name = "\xC5\xE5\xFF";
-        data.Options = {true, false, false, " Espa\xF1\x61 "};
+        data.Options = {true, false, false, " Costa Rica "};  // only what the screen takes
         data.BossKeys = {2, 112};
     }
 

@@ -1,6 +1,7 @@
 #include "server/ChildProcess.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -59,6 +60,18 @@ int WaitForExit(pid_t pid) {
         if (errno != EINTR)
             return -1;
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+int WaitForExitWithin(pid_t pid, int limitMs) {
+    for (int waited = 0; waited < limitMs; waited += 10) {
+        int status = 0;
+        if (waitpid(pid, &status, WNOHANG) == pid)
+            return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        usleep(10'000);
+    }
+    kill(pid, SIGKILL);
+    WaitForExit(pid);
+    return -2;
 }
 
 }  // namespace worldtest

@@ -19,4 +19,7 @@ void RunProcess(const std::vector<std::string>& argv, const std::string& logPath
 // The exit code of pid once it ended, or -1 when a signal killed it.
 int WaitForExit(pid_t pid);
 
+// Like WaitForExit, but kills pid and returns -2 when it has not ended within limitMs.
+int WaitForExitWithin(pid_t pid, int limitMs);
+
 }  // namespace worldtest

@@ -1,13 +1,13 @@
 #include "server/WorldLoad.h"
 
-#include <httplib.h>
-
 #include <algorithm>
 #include <chrono>
 #include <mutex>
 #include <thread>
 
 #include "resultcode/ResultCode.h"
+#include "server/LoopbackHttp.h"
+#include "server/WorldServerProcess.h"
 
 namespace worldtest {
 
@@ -20,7 +20,7 @@ std::string SubmitTarget(const resultcode::TWorldResult& result) {
            resultcode::Encode(resultcode::BuildMessage(result));
 }
 
-TLoadRun RunLoad(int port, int threads, int perThread, std::atomic<int>* answered) {
+TLoadRun RunLoad(int port, int threads, int perThread, std::atomic<int>* answered, TLoadKind kind) {
     using Clock = std::chrono::steady_clock;
     TLoadRun run;
     run.Statuses.assign(size_t(threads * perThread), -1);
@@ -29,15 +29,15 @@ TLoadRun RunLoad(int port, int threads, int perThread, std::atomic<int>* answere
     std::vector<std::thread> workers;
     for (int thread = 0; thread < threads; ++thread) {
         workers.emplace_back([&, thread] {
-            httplib::Client client("127.0.0.1", port);
-            client.set_keep_alive(false);
             std::vector<double> latencies;
             for (int i = thread * perThread; i < (thread + 1) * perThread; ++i) {
                 const auto sent = Clock::now();
-                const auto answer = client.Get(SubmitTarget(LoadResult(i)));
-                if (!answer)
+                const TAnswer answer =
+                    HttpGet(port, kind == TLoadKind::Submissions ? SubmitTarget(LoadResult(i))
+                                                                 : WorldPageTarget);
+                if (answer.Status < 0)
                     continue;
-                run.Statuses[size_t(i)] = answer->status;
+                run.Statuses[size_t(i)] = answer.Status;
                 if (answered)
                     ++*answered;
                 latencies.push_back(

@@ -22,9 +22,16 @@ struct TLoadRun {
     double Seconds = 0;               // wall time of the whole run
 };
 
-// Sends LoadResult(0) .. LoadResult(threads * perThread - 1) to the server on the loopback port,
-// threads at a time. answered, when given, counts the answers as they come.
-TLoadRun RunLoad(int port, int threads, int perThread, std::atomic<int>* answered = nullptr);
+enum class TLoadKind {
+    Submissions,  // request i sends LoadResult(i)
+    PageViews,    // every request asks for the world page
+};
+
+// Sends threads * perThread requests to the server on the loopback port, threads at a time, each
+// on its own connection: LoadResult(0) .. LoadResult(threads * perThread - 1), or page views.
+// answered, when given, counts the answers as they come.
+TLoadRun RunLoad(int port, int threads, int perThread, std::atomic<int>* answered = nullptr,
+                 TLoadKind kind = TLoadKind::Submissions);
 
 // The latency below which fraction (0..1) of the answered requests came back.
 double LatencyPercentile(std::vector<double> latenciesMs, double fraction);

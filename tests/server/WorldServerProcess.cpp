@@ -1,11 +1,8 @@
 #include "server/WorldServerProcess.h"
 
-#include <arpa/inet.h>
-#include <httplib.h>
-#include <netinet/in.h>
+#include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
-#include <sys/socket.h>
 #include <unistd.h>
 
 #include <stdexcept>
@@ -18,6 +15,8 @@ namespace {
 
 // How long the server may take to start listening; generous for a sanitizer build.
 constexpr int StartTimeoutMs = 20000;
+// How long it may take to stop before it is killed; far more than it needs.
+constexpr int StopTimeoutMs = 20000;
 
 // The first line the server prints, "zorvex-world: listening on HOST:PORT", or "" when it gave
 // none within the time.
@@ -35,17 +34,22 @@ std::string ReadFirstLine(int fd) {
 
 }  // namespace
 
-TWorldServerProcess::TWorldServerProcess(const std::string& databaseUrl,
-                                         unsigned requestsPerMinute) {
+TWorldServerProcess::TWorldServerProcess(const std::string& databaseUrl, unsigned requestsPerMinute,
+                                         const std::vector<std::string>& flags) {
     int pipeEnds[2];
     if (pipe2(pipeEnds, O_CLOEXEC) != 0)
         throw std::runtime_error("cannot make a pipe");
     Output = pipeEnds[0];
     try {
-        Pid =
-            StartProcess({ZORVEX_WORLD_BINARY, "--listen", "127.0.0.1:0", "--database", databaseUrl,
-                          "--requests-per-minute", std::to_string(requestsPerMinute)},
-                         pipeEnds[1]);
+        std::vector<std::string> argv = {ZORVEX_WORLD_BINARY,
+                                         "--listen",
+                                         "127.0.0.1:0",
+                                         "--database",
+                                         databaseUrl,
+                                         "--requests-per-minute",
+                                         std::to_string(requestsPerMinute)};
+        argv.insert(argv.end(), flags.begin(), flags.end());
+        Pid = StartProcess(argv, pipeEnds[1]);
     } catch (...) {
         close(pipeEnds[1]);
         close(Output);
@@ -70,41 +74,11 @@ TWorldServerProcess::~TWorldServerProcess() {
     close(Output);
 }
 
-TAnswer TWorldServerProcess::Get(const std::string& target) const {
-    httplib::Client client("127.0.0.1", ServerPort);
-    client.set_keep_alive(false);
-    const auto result = client.Get(target);
-    if (!result)
-        return {};
-    return {result->status, result->body};
-}
-
 int TWorldServerProcess::Stop() {
     kill(Pid, SIGTERM);
-    const int code = WaitForExit(Pid);
+    const int code = WaitForExitWithin(Pid, StopTimeoutMs);
     Pid = -1;
     return code;
-}
-
-int SendRawRequest(int port, const std::string& request) {
-    const int socketFd = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_port = htons(uint16_t(port));
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    std::string answer;
-    if (connect(socketFd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 &&
-        send(socketFd, request.data(), request.size(), MSG_NOSIGNAL) == ssize_t(request.size())) {
-        char buffer[512];
-        ssize_t got = 0;
-        while (answer.size() < 12 && (got = recv(socketFd, buffer, sizeof buffer, 0)) > 0)
-            answer.append(buffer, size_t(got));
-    }
-    close(socketFd);
-    // "HTTP/1.1 400 ..."
-    if (answer.size() < 12 || !answer.starts_with("HTTP/1.1 "))
-        return -1;
-    return std::stoi(answer.substr(9, 3));
 }
 
 }  // namespace worldtest

@@ -7,29 +7,29 @@
 #include <string>
 #include <vector>
 
+#include "server/LoopbackHttp.h"
+
 namespace worldtest {
 
 // The world request path and the query that asks for the world page.
 inline constexpr const char* WorldPageTarget = "/cgi/version.pl?prg=Zorvex&show&type=0";
 
-struct TAnswer {
-    int Status = -1;  // -1: no answer (refused, reset, timed out)
-    std::string Body;
-};
-
 class TWorldServerProcess {
 public:
-    // Starts the server on databaseUrl with requestsPerMinute (0: unlimited) and waits until it
-    // listens. Throws std::runtime_error when it does not come up.
-    explicit TWorldServerProcess(const std::string& databaseUrl, unsigned requestsPerMinute = 0);
+    // Starts the server on databaseUrl with requestsPerMinute (0: unlimited) and more flags, and
+    // waits until it listens. Throws std::runtime_error when it does not come up.
+    explicit TWorldServerProcess(const std::string& databaseUrl, unsigned requestsPerMinute = 0,
+                                 const std::vector<std::string>& flags = {});
     ~TWorldServerProcess();  // kills it when still running
     TWorldServerProcess(const TWorldServerProcess&) = delete;
     TWorldServerProcess& operator=(const TWorldServerProcess&) = delete;
 
     int Port() const { return ServerPort; }
+    pid_t ProcessId() const { return Pid; }
     // One GET of target ("/path?query") on its own connection.
-    TAnswer Get(const std::string& target) const;
-    // Sends SIGTERM and waits; the server's exit code (-1 when a signal or a sanitizer killed it).
+    TAnswer Get(const std::string& target) const { return HttpGet(ServerPort, target); }
+    // Sends SIGTERM and waits; the server's exit code (-1 when a signal or a sanitizer killed it,
+    // -2 when it did not end within 20 s and was killed).
     int Stop();
 
 private:
@@ -37,9 +37,5 @@ private:
     int Output = -1;  // read end of the server's standard output
     int ServerPort = 0;
 };
-
-// Writes request as raw bytes to a loopback port and returns the status of the answer (-1: none).
-// For requests an HTTP client library would refuse to send.
-int SendRawRequest(int port, const std::string& request);
 
 }  // namespace worldtest

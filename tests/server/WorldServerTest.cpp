@@ -21,22 +21,25 @@ TEST(WorldServer, RefusesHostileRequestsAndStoresHarmlessNamesVerbatim) {
     EXPECT_EQ(server.Get("/index.html").Status, 404);
     EXPECT_EQ(server.Get(good.substr(0, good.size() - 8)).Status, 400);
     const int port = server.Port();
-    EXPECT_EQ(worldtest::SendRawRequest(port, "POST " + good +
-                                                  " HTTP/1.1\r\nContent-Length: 2"
-                                                  "\r\n\r\nhi"),
+    EXPECT_EQ(worldtest::Exchange(port, "POST " + good +
+                                            " HTTP/1.1\r\nHost: a\r\nContent-Length: 2"
+                                            "\r\n\r\nhi")
+                  .Status,
               413);
-    EXPECT_EQ(worldtest::SendRawRequest(port, "GET " + good +
-                                                  " HTTP/1.1\r\nContent-Length: 5"
-                                                  "\r\n\r\nhello"),
+    EXPECT_EQ(worldtest::Exchange(port, "GET " + good +
+                                            " HTTP/1.1\r\nHost: a\r\nContent-Length: 5"
+                                            "\r\n\r\nhello")
+                  .Status,
               413);
-    EXPECT_GE(worldtest::SendRawRequest(port,
-                                        "GET /cgi/version.pl?hs&prg=Zorvex&inf=\x01\xff\x80"
-                                        " HTTP/1.1\r\n\r\n"),
+    EXPECT_GE(worldtest::Exchange(port,
+                                  "GET /cgi/version.pl?hs&prg=Zorvex&inf=\x01\xff\x80"
+                                  " HTTP/1.1\r\nHost: a\r\n\r\n")
+                  .Status,
               400);
-    std::string manyHeaders = "GET " + good + " HTTP/1.1\r\n";
+    std::string manyHeaders = "GET " + good + " HTTP/1.1\r\nHost: a\r\n";
     for (int i = 0; i < 100; ++i)
         manyHeaders += "X-" + std::to_string(i) + ": 1\r\n";
-    EXPECT_EQ(worldtest::SendRawRequest(port, manyHeaders + "\r\n"), 431);
+    EXPECT_EQ(worldtest::Exchange(port, manyHeaders + "\r\n").Status, 431);
     // Nothing so far was stored; these words are just a name and a country here.
     EXPECT_EQ(server.Get(worldtest::SubmitTarget({"DROP TABLE x", 9, "OR 1 1"})).Status, 200);
     const worldtest::TAnswer page = server.Get(worldtest::WorldPageTarget);
