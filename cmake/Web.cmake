@@ -64,7 +64,12 @@ function(zorvex_web_page target)
     "SHELL:--preload-file ${ZORVEX_WEB_DATA}/Res@/Data/Res"
     "SHELL:--preload-file ${ZORVEX_WEB_DATA}/Music@/Data/Music"
     "SHELL:--preload-file ${ZORVEX_WEB_FONTS}@/Data/Fonts")
-  # A folder served as it is opens the game at its own address (/play/ shows the page).
+  # A folder served as it is opens the game at its own address (/play/ shows the page), and each
+  # file has its compressed twin beside it, made with it, which the world server sends to browsers
+  # that take gzip.
+  set(out $<TARGET_FILE_DIR:${target}>)
   add_custom_command(TARGET ${target} POST_BUILD
-    COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:${target}> $<TARGET_FILE_DIR:${target}>/index.html)
+    COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:${target}> ${out}/index.html
+    COMMAND gzip -9 -k -f ${out}/index.html ${out}/zorvex.html ${out}/zorvex.js ${out}/zorvex.wasm
+            ${out}/zorvex.data)
 endfunction()

@@ -3,12 +3,12 @@
 // blocks for long: the connection and the whole request have time-outs, the body the game reads is
 // capped, and a stop requested from another thread ends it.
 
-#include <chrono>
-#include <cstddef>
 #include <memory>
 #include <optional>
 #include <stop_token>
 #include <string>
+
+#include "platform/HttpLimits.h"
 
 namespace platform {
 
@@ -19,12 +19,6 @@ public:
     // error status, a broken transfer, a time-out, a body longer than the cap, or a stop
     // requested through stop (seen within about a second).
     virtual std::optional<std::string> Get(const std::string& url, std::stop_token stop) = 0;
-};
-
-struct HttpLimits {
-    std::chrono::milliseconds Connect{3000};
-    std::chrono::milliseconds Total{5000};
-    size_t MaxBodyBytes = 64 * 1024;
 };
 
 // libcurl: GET only, over http or https, no proxy, cookies accepted, redirects not followed,

@@ -10,15 +10,17 @@
 #include <set>
 #include <stdexcept>
 
-#include "platform/HttpClient.h"
 #include "platform/Keys.h"
+#ifndef __EMSCRIPTEN__
+#include "platform/HttpClient.h"
 #include "platform/ThreadedHttpJob.h"
+#endif
 #include "platform/sdl/Gamepad.h"
 #include "platform/sdl/KeyMap.h"
 #include "platform/sdl/SdlAudio.h"
 #include "platform/sdl/SdlDisplay.h"
 #ifdef __EMSCRIPTEN__
-#include "platform/web/FetchHttpClient.h"
+#include "platform/web/FetchHttpJob.h"
 #endif
 
 namespace platform {
@@ -112,9 +114,15 @@ public:
     SoundDevice& GetSoundDevice() override { return audio_->Sounds(); }
     MusicPlayer& GetMusicPlayer() override { return audio_->Music(); }
     std::unique_ptr<HttpJob> StartHttpJob(std::vector<HttpRequest> requests) override {
+#ifdef __EMSCRIPTEN__
+        return web::StartFetchHttpJob(std::move(requests));
+#else
         return std::make_unique<ThreadedHttpJob>(*http_, std::move(requests));
+#endif
     }
-    void OpenUrl(const std::string& url) override { SDL_OpenURL(url.c_str()); }
+    void OpenUrl(const std::string& url) override {
+        SDL_OpenURL(url.c_str());
+    }
 
     bool PollEvent(InputEvent& event) override {
         if (terminationRequested) {
@@ -134,11 +142,17 @@ public:
         return false;
     }
 
-    void WaitEvent(int timeoutMs) override { SDL_WaitEventTimeout(nullptr, timeoutMs); }
+    void WaitEvent(int timeoutMs) override {
+        SDL_WaitEventTimeout(nullptr, timeoutMs);
+    }
 
-    uint64_t NowMs() const override { return SDL_GetTicks64(); }
+    uint64_t NowMs() const override {
+        return SDL_GetTicks64();
+    }
 
-    void RaisePriority() override { setpriority(PRIO_PROCESS, 0, -10); }
+    void RaisePriority() override {
+        setpriority(PRIO_PROCESS, 0, -10);
+    }
 
 private:
     uint8_t CurrentShift() const {
@@ -259,9 +273,7 @@ private:
     std::unique_ptr<sdl::SdlDisplay> display_;
     std::unique_ptr<sdl::SdlAudio> audio_;  // silent when the machine has no audio device
     SdlKeyboard keyboard_;
-#ifdef __EMSCRIPTEN__
-    std::unique_ptr<HttpClient> http_ = web::CreateFetchHttpClient();
-#else
+#ifndef __EMSCRIPTEN__
     std::unique_ptr<HttpClient> http_ = CreateCurlHttpClient();
 #endif
     std::optional<InputEvent> pending_;

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "platform/HttpClient.h"
+#include "platform/HttpLimits.h"
 
 namespace platform::web {
 

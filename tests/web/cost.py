@@ -3,7 +3,7 @@ prints figures, not a test. Over 10 s each of the still main menu and of a race 
 held: animation frames, frames presented (the canvas written) and the share of the page's main
 thread kept busy; then the download's size, compressed as a server would send it.
 
-Usage: /usr/bin/python3 tests/web/cost.py BUILD-WEB-FOLDER"""
+Usage: /usr/bin/python3 tests/web/cost.py BUILD-WEB-FOLDER ZORVEX-WORLD"""
 
 import gzip
 import os
@@ -58,13 +58,13 @@ def download(folder):
 
 
 def main():
-    folder = sys.argv[1]
-    with served(folder) as url:
+    folder, world_server = sys.argv[1], sys.argv[2]
+    with served(folder, world_server) as server:
         browser = Chromium()
         try:
             browser.call("Performance.enable")
             session = Session(browser, tempfile.mkdtemp(prefix="zorvex-web-cost-"))
-            browser.navigate(url)
+            browser.navigate(server + "/play/")
             session.wait_for_main_menu("menu")
             browser.evaluate(COUNTERS)
             time.sleep(2)  # the menu's highlight settles

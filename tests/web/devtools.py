@@ -145,6 +145,15 @@ class Chromium:
         time.sleep(hold_seconds)
         self.key(name, "up")
 
+    def type(self, text):
+        """Letters, as typed on the keyboard."""
+        for letter in text:
+            key = {"key": letter, "code": "Key" + letter.upper(),
+                   "windowsVirtualKeyCode": ord(letter.upper())}
+            self.call("Input.dispatchKeyEvent", type="keyDown", text=letter, **key)
+            self.call("Input.dispatchKeyEvent", type="keyUp", **key)
+            time.sleep(0.1)
+
     def screenshot(self, path):
         data = self.call("Page.captureScreenshot", format="png")["data"]
         with open(path, "wb") as picture:

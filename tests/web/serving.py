@@ -1,12 +1,14 @@
-"""Serving a browser build on loopback under /play/, as the world server does."""
+"""The browser build served on loopback by the world server, under /play/ beside the world page."""
 
 import contextlib
 import os
+import shutil
 import socket
 import subprocess
-import sys
 import tempfile
 import time
+
+WORLD_PAGE = "/cgi/version.pl?prg=Zorvex&show&type=0"
 
 
 def free_loopback_port():
@@ -15,34 +17,30 @@ def free_loopback_port():
         return probe.getsockname()[1]
 
 
-def serve(folder, port, root):
-    """A static server on loopback with folder under /play/. The world server does the same as
-    [zorvex-world, "--listen", "127.0.0.1:%d" % port, "--web", folder]; once it does, that
-    command replaces this one."""
-    os.symlink(os.path.abspath(folder), os.path.join(root, "play"))
-    server = subprocess.Popen([sys.executable, "-m", "http.server", "--bind", "127.0.0.1",
-                               "--directory", root, str(port)],
-                              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    for _ in range(100):
-        try:
-            socket.create_connection(("127.0.0.1", port), timeout=1).close()
-            return server
-        except OSError:
-            time.sleep(0.1)
-    server.kill()
-    raise RuntimeError("the server did not listen on port %d" % port)
-
-
 @contextlib.contextmanager
-def served(folder):
-    """The address of folder's page, served on a free loopback port while the block runs."""
+def served(folder, world_server):
+    """The server's address while the block runs: world_server (the zorvex-world program) on a
+    free loopback port, with an empty SQLite table and folder under /play/."""
     port = free_loopback_port()
-    root = tempfile.mkdtemp(prefix="zorvex-web-site-")
-    server = serve(folder, port, root)
+    work = tempfile.mkdtemp(prefix="zorvex-web-server-")
+    server = subprocess.Popen(
+        [world_server, "--listen", "127.0.0.1:%d" % port,
+         "--database", "sqlite:" + os.path.join(work, "world.db"),
+         "--web", os.path.abspath(folder)],
+        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     try:
-        yield "http://127.0.0.1:%d/play/" % port
+        for _ in range(100):
+            try:
+                socket.create_connection(("127.0.0.1", port), timeout=1).close()
+                break
+            except OSError:
+                if server.poll() is not None:
+                    raise RuntimeError("zorvex-world ended with %d" % server.returncode)
+                time.sleep(0.1)
+        else:
+            raise RuntimeError("zorvex-world did not listen on port %d" % port)
+        yield "http://127.0.0.1:%d" % port
     finally:
         server.terminate()
         server.wait()
-        os.unlink(os.path.join(root, "play"))
-        os.rmdir(root)
+        shutil.rmtree(work, ignore_errors=True)

@@ -1,20 +1,25 @@
-"""The browser build played in headless Chromium through the DevTools protocol, served on
-loopback under /play/ as the world server serves it: the main menu appears as on the desktop,
-Enter twice starts a race, a held key moves the ship, a changed option survives a reload.
+"""The browser build played in headless Chromium through the DevTools protocol, served on loopback
+by the world server: the world page's link opens the game, its main menu appears as on the
+desktop, Enter twice starts a race, a held key moves the ship, a changed option survives a reload,
+and a result sent from the page reaches the world page.
 
-Usage: /usr/bin/python3 tests/web/smoke.py BUILD-WEB-FOLDER [PICTURES-FOLDER]
+Usage: /usr/bin/python3 tests/web/smoke.py BUILD-WEB-FOLDER ZORVEX-WORLD [PICTURES-FOLDER]
 (Debian's python3, which has python3-websocket; scripts/web-deps installs both.) The screenshots
 it takes are left in PICTURES-FOLDER, or a temporary folder it names on failure."""
 
 import base64
+import json
 import os
+import pathlib
+import subprocess
 import sys
 import tempfile
 import time
+import urllib.request
 
 from devtools import Chromium
 from pictures import changed_share, difference
-from serving import served
+from serving import WORLD_PAGE, served
 
 SOURCE = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 DESKTOP_MENU = os.path.join(SOURCE, "docs", "screenshots", "main-menu.png")
@@ -132,18 +137,62 @@ def option_survives_reload(session):
           "after a reload the music switch is not as it was left")
 
 
+def result_reaches_world_page(session, server):
+    """A table every score enters, put in the page's storage as the desktop's smoke test writes
+    it; a race left at once, a name, Yes to sending: the world page lists the name."""
+    with tempfile.TemporaryDirectory() as folder:
+        subprocess.run(["bash", "-c", "source %s; write_low_table Testland" % os.path.join(
+            SOURCE, "tests", "smoke", "game_window.sh")], cwd=folder, check=True)
+        files = {name: list(pathlib.Path(folder, "Data", "Save", name).read_bytes())
+                 for name in ("hs", "options")}
+    session.browser.evaluate("""new Promise(done => {
+        const files = %s;
+        for (const name in files)
+            FS.writeFile("/Data/Save/" + name, Uint8Array.from(files[name]));
+        FS.syncfs(false, done);
+    })""" % json.dumps(files))
+    session.browser.reload()
+    session.wait_for_main_menu("menu-low-table")
+    session.keys("Enter", "Enter")
+    time.sleep(3)  # the level caption
+    session.keys("Escape")
+    session.browser.type("y")  # "Exit to menu?" Yes: the score of 0 enters the table
+    time.sleep(1)
+    session.browser.type("Pilot")
+    session.keys("Enter", "Enter")  # the name; "Send the result...?" Yes
+    deadline = time.monotonic() + 10
+    while True:
+        with urllib.request.urlopen(server + WORLD_PAGE, timeout=5) as reply:
+            if "Pilot" in reply.read().decode():
+                return
+        check(time.monotonic() < deadline, "the world page does not list the result sent")
+        time.sleep(0.5)
+
+
+def open_from_world_page(session, server):
+    """Opens the game the way a visitor of the world page does: through its link."""
+    session.browser.navigate(server + WORLD_PAGE)
+    link = session.browser.evaluate("""(() => {
+        const link = [...document.links].find(a => a.textContent.includes("Play in your browser"));
+        return link ? link.href : null;
+    })()""")
+    check(link == server + "/play/", "the world page links to %s, not /play/" % link)
+    session.browser.navigate(link)
+    session.wait_for_main_menu("menu")
+
+
 def main():
-    folder = sys.argv[1]
-    pictures = sys.argv[2] if len(sys.argv) > 2 else tempfile.mkdtemp(prefix="zorvex-web-")
+    folder, world_server = sys.argv[1], sys.argv[2]
+    pictures = sys.argv[3] if len(sys.argv) > 3 else tempfile.mkdtemp(prefix="zorvex-web-")
     os.makedirs(pictures, exist_ok=True)
-    with served(folder) as url:
+    with served(folder, world_server) as server:
         browser = Chromium()
         try:
             session = Session(browser, pictures)
-            browser.navigate(url)
-            session.wait_for_main_menu("menu")
+            open_from_world_page(session, server)
             race_and_steer(session)
             option_survives_reload(session)
+            result_reaches_world_page(session, server)
             check(not browser.dialogs, "the page said: %s" % browser.dialogs)
         except Failure as failure:
             print("FAIL: %s\n  screenshots in %s" % (failure, pictures))
@@ -151,7 +200,8 @@ def main():
             return 1
         finally:
             browser.close()
-    print("PASS: main menu as on the desktop, a race started and steered, an option kept")
+    print("PASS: from the world page to the main menu as on the desktop, a race started and "
+          "steered, an option kept, a result sent to the world page")
     return 0
 
 
