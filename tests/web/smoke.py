@@ -1,6 +1,6 @@
 """The browser build played in headless Chromium through the DevTools protocol, served on loopback
 by the world server: the world page's link opens the game, its main menu appears as on the
-desktop, Enter twice starts a race, a held key moves the ship, a changed option survives a reload,
+desktop with its music playing, Enter twice starts a race, a held key moves the ship, a changed option survives a reload,
 and a result sent from the page reaches the world page.
 
 Usage: /usr/bin/python3 tests/web/smoke.py BUILD-WEB-FOLDER ZORVEX-WORLD [PICTURES-FOLDER]
@@ -169,8 +169,29 @@ def result_reaches_world_page(session, server):
         time.sleep(0.5)
 
 
+# Notes the loudest sample SDL's audio has written since the page began (Web Audio hands SDL a
+# ScriptProcessorNode's buffer to fill): music playing is not silence.
+AUDIO_PEAK = """
+window.audioPeak = 0;
+const handler = Object.getOwnPropertyDescriptor(ScriptProcessorNode.prototype, "onaudioprocess");
+Object.defineProperty(ScriptProcessorNode.prototype, "onaudioprocess", {
+    get() { return handler.get.call(this); },
+    set(fill) {
+        handler.set.call(this, event => {
+            fill(event);
+            for (let c = 0; c < event.outputBuffer.numberOfChannels; c++)
+                for (const sample of event.outputBuffer.getChannelData(c))
+                    audioPeak = Math.max(audioPeak, Math.abs(sample));
+        });
+    }
+});
+"""
+
+
 def open_from_world_page(session, server):
-    """Opens the game the way a visitor of the world page does: through its link."""
+    """Opens the game the way a visitor of the world page does: through its link. The menu's
+    music plays (the browser is told to let pages play sound before a first click)."""
+    session.browser.call("Page.addScriptToEvaluateOnNewDocument", source=AUDIO_PEAK)
     session.browser.navigate(server + WORLD_PAGE)
     link = session.browser.evaluate("""(() => {
         const link = [...document.links].find(a => a.textContent.includes("Play in your browser"));
@@ -179,6 +200,7 @@ def open_from_world_page(session, server):
     check(link == server + "/play/", "the world page links to %s, not /play/" % link)
     session.browser.navigate(link)
     session.wait_for_main_menu("menu")
+    check(session.browser.wait_for("audioPeak > 0.05", 10), "the main menu's music is silent")
 
 
 def main():
