@@ -87,6 +87,27 @@ private:
     std::set<uint16_t> padPressedSinceRead_;
 };
 
+#ifdef __EMSCRIPTEN__
+// In a browser the requests go through its fetch, which never blocks: no thread (platform/web).
+class HttpJobs {
+public:
+    std::unique_ptr<HttpJob> Start(std::vector<HttpRequest> requests) {
+        return web::StartFetchHttpJob(std::move(requests));
+    }
+};
+#else
+// The requests go through libcurl on a thread of their own.
+class HttpJobs {
+public:
+    std::unique_ptr<HttpJob> Start(std::vector<HttpRequest> requests) {
+        return std::make_unique<ThreadedHttpJob>(*client_, std::move(requests));
+    }
+
+private:
+    std::unique_ptr<HttpClient> client_ = CreateCurlHttpClient();
+};
+#endif
+
 class SdlBackend final : public Backend {
 public:
     SdlBackend() {
@@ -114,15 +135,9 @@ public:
     SoundDevice& GetSoundDevice() override { return audio_->Sounds(); }
     MusicPlayer& GetMusicPlayer() override { return audio_->Music(); }
     std::unique_ptr<HttpJob> StartHttpJob(std::vector<HttpRequest> requests) override {
-#ifdef __EMSCRIPTEN__
-        return web::StartFetchHttpJob(std::move(requests));
-#else
-        return std::make_unique<ThreadedHttpJob>(*http_, std::move(requests));
-#endif
+        return http_.Start(std::move(requests));
     }
-    void OpenUrl(const std::string& url) override {
-        SDL_OpenURL(url.c_str());
-    }
+    void OpenUrl(const std::string& url) override { SDL_OpenURL(url.c_str()); }
 
     bool PollEvent(InputEvent& event) override {
         if (terminationRequested) {
@@ -142,17 +157,11 @@ public:
         return false;
     }
 
-    void WaitEvent(int timeoutMs) override {
-        SDL_WaitEventTimeout(nullptr, timeoutMs);
-    }
+    void WaitEvent(int timeoutMs) override { SDL_WaitEventTimeout(nullptr, timeoutMs); }
 
-    uint64_t NowMs() const override {
-        return SDL_GetTicks64();
-    }
+    uint64_t NowMs() const override { return SDL_GetTicks64(); }
 
-    void RaisePriority() override {
-        setpriority(PRIO_PROCESS, 0, -10);
-    }
+    void RaisePriority() override { setpriority(PRIO_PROCESS, 0, -10); }
 
 private:
     uint8_t CurrentShift() const {
@@ -273,9 +282,7 @@ private:
     std::unique_ptr<sdl::SdlDisplay> display_;
     std::unique_ptr<sdl::SdlAudio> audio_;  // silent when the machine has no audio device
     SdlKeyboard keyboard_;
-#ifndef __EMSCRIPTEN__
-    std::unique_ptr<HttpClient> http_ = CreateCurlHttpClient();
-#endif
+    HttpJobs http_;
     std::optional<InputEvent> pending_;
 };
 
