@@ -5,3 +5,7 @@
 #include "app/Zorvex_unit.h"
 
 void RunMessageLoop(TMForm& form, platform::Backend& backend);
+
+// One pass of that loop: the pending events, then a frame (or, while inactive, a wait for events).
+// False once the form has ended. A browser calls it once per animation frame.
+bool RunMessagePass(TMForm& form, platform::Backend& backend);

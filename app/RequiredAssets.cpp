@@ -34,7 +34,8 @@ void CheckRequiredImages(const std::array<TImageList, 3>& lists) {
                                                           " images, the game needs " +
                                                           std::to_string(contents.Count) + ".");
         for (int index = 0; index < contents.Count; ++index) {
-            if (std::ranges::find(contents.Unused, index) != contents.Unused.end())
+            if (std::find(contents.Unused.begin(), contents.Unused.end(), index) !=
+                contents.Unused.end())
                 continue;
             const TImageItem& item = images.Items(index);
             if (item.PatternWidth() <= 0 || item.PatternHeight() <= 0 || item.PatternCount() <= 0)

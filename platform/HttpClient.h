@@ -3,12 +3,12 @@
 // never waits for one). They never block for long: the connection and the whole request have
 // time-outs, the body the game reads is capped, and a stop requested from another thread ends it.
 
-#include <chrono>
-#include <cstddef>
 #include <memory>
 #include <optional>
 #include <stop_token>
 #include <string>
+
+#include "platform/HttpLimits.h"
 
 namespace platform {
 
@@ -24,14 +24,9 @@ public:
                                             std::stop_token stop) = 0;
 };
 
-struct HttpLimits {
-    std::chrono::milliseconds Connect{3000};
-    std::chrono::milliseconds Total{5000};
-    size_t MaxBodyBytes = 64 * 1024;
-};
-
 // libcurl: GET and POST, over http or https, no proxy, cookies accepted, redirects not followed,
-// with the headers Accept "text/html, */*" and Content-Type "text/html".
+// with the header Accept "text/html, */*" and the Content-Type "text/html" (a GET) or
+// "application/octet-stream" (a POST).
 std::unique_ptr<HttpClient> CreateCurlHttpClient(const HttpLimits& limits = {});
 
 }  // namespace platform

@@ -13,13 +13,13 @@ TReplayFolder::~TReplayFolder() {
 }
 
 void TReplayFolder::Wait() {
-    if (writing_.valid())
-        writing_.wait();
+    if (writing_)
+        writing_->Wait();
 }
 
 void TReplayFolder::Keep(TReplay replay) {
-    Wait();
-    writing_ = std::async(std::launch::async, [this, kept = std::move(replay)] { Write(kept); });
+    writing_.reset();  // waits for the write before
+    writing_.emplace([this, kept = std::move(replay)] { Write(kept); });
 }
 
 void TReplayFolder::Write(const TReplay& replay) {

@@ -1,12 +1,14 @@
 #pragma once
-// Data/Save/replays: the last game and the best game by score, each a replay file. Written on a
-// worker thread so that no frame waits for the disk; a full disk or a read-only folder costs the
-// replay only (never the options or high-score files) and is told once on stderr.
+// Data/Save/replays: the last game and the best game by score, each a replay file. Written in the
+// background (platform/BackgroundWork) so that no frame waits for the disk; a full disk or a
+// read-only folder costs the replay only (never the options or high-score files) and is told once
+// on stderr.
 
 #include <atomic>
-#include <future>
+#include <optional>
 #include <string>
 
+#include "platform/BackgroundWork.h"
 #include "replay/Replay.h"
 #include "save/SaveFolder.h"
 
@@ -38,6 +40,6 @@ private:
 
     std::string path_;
     TSaveFolder folder_;
-    std::future<void> writing_;
+    std::optional<platform::BackgroundWork> writing_;
     std::atomic<bool> toldFailure_ = false;
 };

@@ -7,6 +7,10 @@
 #include <cerrno>
 #include <filesystem>
 
+#ifdef __EMSCRIPTEN__
+#include "platform/web/TabLock.h"
+#endif
+
 TSaveFolderLock::~TSaveFolderLock() {
     if (descriptor_ >= 0)
         ::close(descriptor_);  // closing the last descriptor releases the lock
@@ -15,6 +19,11 @@ TSaveFolderLock::~TSaveFolderLock() {
 // The lock is taken on the folder itself, so no lock file is left lying about. The descriptor is
 // not inherited by programs the game starts (a browser opened at exit must not keep the lock).
 TSaveFolderLock::TResult TSaveFolderLock::Acquire(const std::string& folder) {
+#ifdef __EMSCRIPTEN__
+    // In a browser every tab has its own file system in memory; the tab lock stands for this one.
+    if (!platform::web::ThisTabHoldsSaveFolder())
+        return TResult::HeldElsewhere;
+#endif
     std::error_code ignored;
     std::filesystem::create_directories(folder, ignored);
     const int descriptor = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);

@@ -10,13 +10,18 @@
 #include <set>
 #include <stdexcept>
 
-#include "platform/HttpClient.h"
 #include "platform/Keys.h"
+#ifndef __EMSCRIPTEN__
+#include "platform/HttpClient.h"
 #include "platform/ThreadedHttpJob.h"
+#endif
 #include "platform/sdl/Gamepad.h"
 #include "platform/sdl/KeyMap.h"
 #include "platform/sdl/SdlAudio.h"
 #include "platform/sdl/SdlDisplay.h"
+#ifdef __EMSCRIPTEN__
+#include "platform/web/FetchHttpJob.h"
+#endif
 
 namespace platform {
 
@@ -82,6 +87,27 @@ private:
     std::set<uint16_t> padPressedSinceRead_;
 };
 
+#ifdef __EMSCRIPTEN__
+// In a browser the requests go through its fetch, which never blocks: no thread (platform/web).
+class HttpJobs {
+public:
+    std::unique_ptr<HttpJob> Start(std::vector<HttpRequest> requests) {
+        return web::StartFetchHttpJob(std::move(requests));
+    }
+};
+#else
+// The requests go through libcurl on a thread of their own.
+class HttpJobs {
+public:
+    std::unique_ptr<HttpJob> Start(std::vector<HttpRequest> requests) {
+        return std::make_unique<ThreadedHttpJob>(*client_, std::move(requests));
+    }
+
+private:
+    std::unique_ptr<HttpClient> client_ = CreateCurlHttpClient();
+};
+#endif
+
 class SdlBackend final : public Backend {
 public:
     SdlBackend() {
@@ -109,7 +135,7 @@ public:
     SoundDevice& GetSoundDevice() override { return audio_->Sounds(); }
     MusicPlayer& GetMusicPlayer() override { return audio_->Music(); }
     std::unique_ptr<HttpJob> StartHttpJob(std::vector<HttpRequest> requests) override {
-        return std::make_unique<ThreadedHttpJob>(*http_, std::move(requests));
+        return http_.Start(std::move(requests));
     }
     void OpenUrl(const std::string& url) override { SDL_OpenURL(url.c_str()); }
 
@@ -256,7 +282,7 @@ private:
     std::unique_ptr<sdl::SdlDisplay> display_;
     std::unique_ptr<sdl::SdlAudio> audio_;  // silent when the machine has no audio device
     SdlKeyboard keyboard_;
-    std::unique_ptr<HttpClient> http_ = CreateCurlHttpClient();
+    HttpJobs http_;
     std::optional<InputEvent> pending_;
 };
 

@@ -45,7 +45,10 @@ void SdlDisplay::Present() {
         presenter_->Show(canvas_.Pixels(), changed);
         ++presents_;
     }
+#ifndef __EMSCRIPTEN__
+    // In a browser the animation frames pace the game; a wait would only block the page.
     WaitForRefreshIfEarly();
+#endif
     if (reportStats_ && SDL_GetTicks64() >= lastReportMs_ + 1000) {
         lastReportMs_ = SDL_GetTicks64();
         ReportStats();
