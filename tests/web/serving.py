@@ -20,13 +20,15 @@ def free_loopback_port():
 @contextlib.contextmanager
 def served(folder, world_server):
     """The server's address while the block runs: world_server (the zorvex-world program) on a
-    free loopback port, with an empty SQLite table and folder under /play/."""
+    free loopback port, with an empty SQLite table and folder under /play/. It runs in its build
+    folder, whose Data/ it re-runs the replays it is sent with."""
     port = free_loopback_port()
     work = tempfile.mkdtemp(prefix="zorvex-web-server-")
     server = subprocess.Popen(
         [world_server, "--listen", "127.0.0.1:%d" % port,
          "--database", "sqlite:" + os.path.join(work, "world.db"),
          "--web", os.path.abspath(folder)],
+        cwd=os.path.dirname(os.path.abspath(world_server)),
         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     try:
         for _ in range(100):
